@@ -1,0 +1,120 @@
+#include "player/capture_reading.h"
+
+#include <cstring>
+
+#include "player/move_choice.h"
+#include "rules/liberties.h"
+#include "rules/position.h"
+
+namespace {
+
+constexpr int AtariCaptureValue = 120;
+// Groups with this many liberties or more are not attacked; it also bounds the liberty list.
+constexpr int AttackedLibertiesLimit = 4;
+
+bool IsListed(int x, int y, const int* libX, const int* libY, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (libX[i] == x && libY[i] == y) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The value of the machine filling liberty a while the human escapes to liberty b.
+int PairValue(int ax, int ay, int bx, int by) {
+    const int machineLiberties = GroupLiberties(ax, ay, Position.MachineColor);
+    if (machineLiberties <= 0) {
+        return NoValue;
+    }
+    SetStone(ax, ay, Position.MachineColor);
+    const int escapeLiberties = GroupLiberties(bx, by, Position.HumanColor);
+    SetStone(ax, ay, Empty);
+    // A machine stone left in atari while the human can still escape is worth nothing.
+    if (machineLiberties == 1 && escapeLiberties > 0) {
+        return 0;
+    }
+    return (6 - escapeLiberties) * 20;
+}
+
+}  // namespace
+
+void ClearReadMarks() {
+    std::memset(Position.ReadMarks, 0, sizeof Position.ReadMarks);
+}
+
+int CollectLiberties(int x, int y, int* libX, int* libY, int color, int wanted, int* count) {
+    Position.ReadMarks[PointIndex(x, y)] = 1;
+    for (int n = 0; n < 4; ++n) {
+        const int nx = x + NeighbourDx[n];
+        const int ny = y + NeighbourDy[n];
+        if (!IsOnBoard(nx, ny)) {
+            continue;
+        }
+        const int content = StoneAt(nx, ny);
+        if (content == Empty) {
+            const bool isMachineKo = nx == Position.MachineKoX && ny == Position.MachineKoY;
+            // A liberty next to several stones of the group is listed once, so the pairs read
+            // below are always two different points.
+            if (isMachineKo || IsListed(nx, ny, libX, libY, *count)) {
+                continue;
+            }
+            libX[*count] = nx;
+            libY[*count] = ny;
+            if (++*count == wanted) {
+                return 1;
+            }
+        } else if (content == color && Position.ReadMarks[PointIndex(nx, ny)] == 0) {
+            if (CollectLiberties(nx, ny, libX, libY, color, wanted, count) == 1) {
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
+
+int FindCaptureMove(int* x, int* y, int* value) {
+    *x = -1;
+    *y = -1;
+    *value = NoValue;
+    for (int px = 0; px < BoardSize; ++px) {
+        for (int py = 0; py < BoardSize; ++py) {
+            const int wanted = Position.LibertyMap[PointIndex(px, py)];
+            // A group without liberties has nothing to list (and the list never outgrows
+            // `wanted`, so it fits).
+            if (StoneAt(px, py) != Position.HumanColor || wanted == 0 ||
+                wanted >= AttackedLibertiesLimit) {
+                continue;
+            }
+            int libX[AttackedLibertiesLimit - 1];
+            int libY[AttackedLibertiesLimit - 1];
+            int count = 0;
+            ClearReadMarks();
+            if (CollectLiberties(px, py, libX, libY, Position.HumanColor, wanted, &count) == 0) {
+                continue;
+            }
+            if (wanted == 1) {
+                if (*value < AtariCaptureValue) {
+                    *value = AtariCaptureValue;
+                    *x = libX[0];
+                    *y = libY[0];
+                }
+                continue;
+            }
+            for (int a = 0; a < wanted; ++a) {
+                for (int b = 0; b < wanted; ++b) {
+                    if (a == b) {
+                        continue;
+                    }
+                    const int pairValue = PairValue(libX[a], libY[a], libX[b], libY[b]);
+                    if (pairValue > *value) {
+                        *value = pairValue;
+                        *x = libX[a];
+                        *y = libY[a];
+                    }
+                }
+            }
+        }
+    }
+    return *value > 0 ? 1 : 0;
+}

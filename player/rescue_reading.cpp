@@ -1,0 +1,85 @@
+#include "player/rescue_reading.h"
+
+#include "player/capture_reading.h"
+#include "player/move_choice.h"
+#include "rules/liberties.h"
+#include "rules/position.h"
+
+namespace {
+
+// Groups with this many liberties or more need no rescue.
+constexpr int RescuedLibertiesLimit = 4;
+
+}  // namespace
+
+int ExtensionValue(int n, int groupLiberties) {
+    if (n <= groupLiberties) {
+        return NoValue;
+    }
+    const int cube = groupLiberties * groupLiberties * groupLiberties;
+    return 40 + (50 * (n - groupLiberties - 1)) / cube;
+}
+
+int FindBestExtension(int x, int y, int* bestX, int* bestY, int* bestValue, int groupLiberties) {
+    *bestX = -1;
+    *bestY = -1;
+    *bestValue = NoValue;
+    Position.ReadMarks[PointIndex(x, y)] = 1;
+    for (int n = 0; n < 4; ++n) {
+        const int nx = x + NeighbourDx[n];
+        const int ny = y + NeighbourDy[n];
+        if (!IsOnBoard(nx, ny)) {
+            continue;
+        }
+        int cx = -1;
+        int cy = -1;
+        int candidate = NoValue;
+        const int content = StoneAt(nx, ny);
+        if (content == Empty) {
+            cx = nx;
+            cy = ny;
+            candidate =
+                ExtensionValue(GroupLiberties(nx, ny, Position.MachineColor), groupLiberties);
+        } else if (content == Position.MachineColor &&
+                   Position.ReadMarks[PointIndex(nx, ny)] == 0) {
+            if (FindBestExtension(nx, ny, &cx, &cy, &candidate, groupLiberties) != 1) {
+                continue;
+            }
+        } else {
+            continue;
+        }
+        if (candidate > *bestValue && IsMachineEye(cx, cy) == 0) {
+            *bestX = cx;
+            *bestY = cy;
+            *bestValue = candidate;
+        }
+    }
+    return *bestValue > 0 ? 1 : 0;
+}
+
+int FindRescueMove(int* x, int* y, int* value) {
+    *x = -1;
+    *y = -1;
+    *value = NoValue;
+    for (int liberties = 1; liberties < RescuedLibertiesLimit; ++liberties) {
+        for (int px = 0; px < BoardSize; ++px) {
+            for (int py = 0; py < BoardSize; ++py) {
+                if (StoneAt(px, py) != Position.MachineColor ||
+                    Position.LibertyMap[PointIndex(px, py)] != liberties) {
+                    continue;
+                }
+                int ex = -1;
+                int ey = -1;
+                int extension = NoValue;
+                ClearReadMarks();
+                if (FindBestExtension(px, py, &ex, &ey, &extension, liberties) == 1 &&
+                    extension > *value) {
+                    *x = ex;
+                    *y = ey;
+                    *value = extension;
+                }
+            }
+        }
+    }
+    return *value > 0 ? 1 : 0;
+}

@@ -1,0 +1,38 @@
+#include "rules/play_turn.h"
+
+#include "player/move_choice.h"
+#include "rules/legality.h"
+#include "rules/position.h"
+
+namespace {
+
+// Two machine passes in a row end the game, whatever the human did in between.
+constexpr int PassesThatEndTheGame = 2;
+
+}  // namespace
+
+void PlayTurn(int* x, int* y, int humanPasses) {
+    if (Position.GameActive > 0) {
+        if (humanPasses == 0) {
+            SetStone(*x, *y, Position.HumanColor);
+            // Also refreshes LibertyMap for the machine stones, which the move choice reads.
+            RemoveDeadStones(Position.MachineColor);
+        }
+        if (Position.MachinePasses == PassesThatEndTheGame) {
+            Position.GameActive = 0;
+            return;
+        }
+        int mx = -1;
+        int my = -1;
+        ChooseMachineMove(&mx, &my);
+        *x = mx;
+        *y = my;
+        if (mx >= 0) {
+            SetStone(mx, my, Position.MachineColor);
+            RemoveDeadStones(Position.HumanColor);
+        }
+    }
+    if (Position.MachinePasses == PassesThatEndTheGame) {
+        Position.GameActive = 0;
+    }
+}

@@ -1,0 +1,8 @@
+// One whole turn: the human's stone or pass, then the machine's reply.
+#pragma once
+
+// Plays the human's stone on (*x, *y), or a pass when humanPasses is non-zero, removes the
+// captured machine stones, then lets the machine reply. On return *x, *y hold the reply
+// (*x is -1 when the machine passed). Nothing is played when the game is over.
+// For a stone the caller has checked that the point is empty and IsForbiddenMove allows it.
+void PlayTurn(int* x, int* y, int humanPasses);

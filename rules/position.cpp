@@ -1,0 +1,3 @@
+#include "rules/position.h"
+
+PositionRecord Position;

@@ -1,0 +1,68 @@
+// The one game record that the rules and the computer player share, and the board's geometry.
+#pragma once
+
+#include <cstdint>
+
+static_assert(sizeof(int) == 4, "game numbers are signed 32-bit integers");
+
+// The content of one board point.
+enum StoneColor : std::uint8_t {
+    Empty = 0,
+    White = 1,
+    Black = 2,
+};
+
+constexpr int BoardSize = 19;
+constexpr int PointCount = BoardSize * BoardSize;
+
+// Grids are stored column by column: all 19 rows of column 0 first.
+constexpr int PointIndex(int x, int y) {
+    return x * BoardSize + y;
+}
+
+constexpr bool IsOnBoard(int x, int y) {
+    return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
+}
+
+// Neighbours are always visited left, right, up, down; this order decides ties between moves.
+constexpr int NeighbourDx[4] = {-1, 1, 0, 0};
+constexpr int NeighbourDy[4] = {0, 0, -1, 1};
+
+// Index of the opening flags: 0..3 corners not yet examined, 4 a corner sequence in progress,
+// 5..8 side points not yet examined.
+constexpr int OpeningFlagCount = 9;
+constexpr int SequenceInProgressFlag = 4;
+
+struct PositionRecord {
+    std::uint8_t Board[PointCount];
+    // Liberties of the group of each stone of the colour last mapped; other entries are stale.
+    std::uint8_t LibertyMap[PointCount];
+    // 1 = not yet reached by the current liberty count, 0 = reached.
+    std::uint8_t LibertyMarks[PointCount];
+    int LibertyCount;
+    int MachineColor;
+    int HumanColor;
+    // Where the human's last stone took exactly one machine stone; -1, -1 when not set.
+    int MachineKoX;
+    int MachineKoY;
+    // Where the machine's last stone took exactly one human stone; -1, -1 when not set.
+    int HumanKoX;
+    int HumanKoY;
+    int OpeningFlags[OpeningFlagCount];
+    int MachinePasses;
+    int CapturedMachineStones;
+    int CapturedHumanStones;
+    int GameActive;
+    // Visit marks of the computer player's group walks.
+    std::uint8_t ReadMarks[PointCount];
+};
+
+// The game in progress. Zero at start; a new game is set up before any move is played.
+extern PositionRecord Position;
+
+inline int StoneAt(int x, int y) {
+    return Position.Board[PointIndex(x, y)];
+}
+inline void SetStone(int x, int y, int color) {
+    Position.Board[PointIndex(x, y)] = static_cast<std::uint8_t>(color);
+}
