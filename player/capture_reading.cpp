@@ -45,32 +45,23 @@ void ClearReadMarks() {
 
 int CollectLiberties(int x, int y, int* libX, int* libY, int color, int wanted, int* count) {
     Position.ReadMarks[PointIndex(x, y)] = 1;
-    for (int n = 0; n < 4; ++n) {
-        const int nx = x + NeighbourDx[n];
-        const int ny = y + NeighbourDy[n];
-        if (!IsOnBoard(nx, ny)) {
-            continue;
-        }
+    const bool complete = VisitNeighbours(x, y, [&](int nx, int ny) {
         const int content = StoneAt(nx, ny);
         if (content == Empty) {
             const bool isMachineKo = nx == Position.MachineKoX && ny == Position.MachineKoY;
             // A liberty next to several stones of the group is listed once, so the pairs read
             // below are always two different points.
             if (isMachineKo || IsListed(nx, ny, libX, libY, *count)) {
-                continue;
+                return false;
             }
             libX[*count] = nx;
             libY[*count] = ny;
-            if (++*count == wanted) {
-                return 1;
-            }
-        } else if (content == color && Position.ReadMarks[PointIndex(nx, ny)] == 0) {
-            if (CollectLiberties(nx, ny, libX, libY, color, wanted, count) == 1) {
-                return 1;
-            }
+            return ++*count == wanted;
         }
-    }
-    return 0;
+        return content == color && Position.ReadMarks[PointIndex(nx, ny)] == 0 &&
+               CollectLiberties(nx, ny, libX, libY, color, wanted, count) == 1;
+    });
+    return complete ? 1 : 0;
 }
 
 int FindCaptureMove(int* x, int* y, int* value) {

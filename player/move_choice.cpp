@@ -18,14 +18,9 @@ constexpr Generator Generators[] = {FindCaptureMove, FindRescueMove, FindOpening
 }  // namespace
 
 int IsMachineEye(int x, int y) {
-    for (int n = 0; n < 4; ++n) {
-        const int nx = x + NeighbourDx[n];
-        const int ny = y + NeighbourDy[n];
-        if (IsOnBoard(nx, ny) && StoneAt(nx, ny) != Position.MachineColor) {
-            return 0;
-        }
-    }
-    return 1;
+    const bool open = VisitNeighbours(
+        x, y, [](int nx, int ny) { return StoneAt(nx, ny) != Position.MachineColor; });
+    return open ? 0 : 1;
 }
 
 void ChooseMachineMove(int* x, int* y) {

@@ -25,35 +25,27 @@ int FindBestExtension(int x, int y, int* bestX, int* bestY, int* bestValue, int 
     *bestY = -1;
     *bestValue = NoValue;
     Position.ReadMarks[PointIndex(x, y)] = 1;
-    for (int n = 0; n < 4; ++n) {
-        const int nx = x + NeighbourDx[n];
-        const int ny = y + NeighbourDy[n];
-        if (!IsOnBoard(nx, ny)) {
-            continue;
-        }
-        int cx = -1;
-        int cy = -1;
+    VisitNeighbours(x, y, [&](int nx, int ny) {
+        int cx = nx;
+        int cy = ny;
         int candidate = NoValue;
         const int content = StoneAt(nx, ny);
         if (content == Empty) {
-            cx = nx;
-            cy = ny;
             candidate =
                 ExtensionValue(GroupLiberties(nx, ny, Position.MachineColor), groupLiberties);
-        } else if (content == Position.MachineColor &&
-                   Position.ReadMarks[PointIndex(nx, ny)] == 0) {
-            if (FindBestExtension(nx, ny, &cx, &cy, &candidate, groupLiberties) != 1) {
-                continue;
-            }
-        } else {
-            continue;
+        } else if (content != Position.MachineColor ||
+                   Position.ReadMarks[PointIndex(nx, ny)] != 0 ||
+                   FindBestExtension(nx, ny, &cx, &cy, &candidate, groupLiberties) != 1) {
+            // A human stone, a stone already walked, or a branch with nothing to offer.
+            return false;
         }
         if (candidate > *bestValue && IsMachineEye(cx, cy) == 0) {
             *bestX = cx;
             *bestY = cy;
             *bestValue = candidate;
         }
-    }
+        return false;
+    });
     return *bestValue > 0 ? 1 : 0;
 }
 

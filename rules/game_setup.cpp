@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "player/move_choice.h"
 #include "rules/handicap.h"
+#include "rules/play_turn.h"
 #include "rules/position.h"
 
 void ClearBoard() {
@@ -17,11 +17,10 @@ void ClearBoard() {
 
 unsigned ClockSeed(std::chrono::system_clock::time_point now) {
     using namespace std::chrono;
-    const auto sinceEpoch = duration_cast<milliseconds>(now.time_since_epoch()).count();
-    const auto millisecond = sinceEpoch % 1000;
-    const auto second = (sinceEpoch / 1000) % 60;
-    const auto minute = (sinceEpoch / 60000) % 60;
-    return static_cast<unsigned>((minute * 60 + second) * 1000 + millisecond);
+    // (minute × 60 + second) × 1000 + millisecond is the time since the start of the UTC hour,
+    // in milliseconds. Flooring keeps it in 0..3599999 for times before 1970 too.
+    const auto sinceEpoch = floor<milliseconds>(now.time_since_epoch());
+    return static_cast<unsigned>((sinceEpoch - floor<hours>(sinceEpoch)).count());
 }
 
 void StartGameState() {
@@ -47,8 +46,5 @@ void SetUpGame(int handicap, int humanIsBlack) {
     }
     int mx = -1;
     int my = -1;
-    ChooseMachineMove(&mx, &my);
-    if (mx >= 0) {
-        SetStone(mx, my, Position.MachineColor);
-    }
+    PlaceMachineMove(&mx, &my);
 }

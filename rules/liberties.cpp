@@ -9,23 +9,18 @@
 // kilobytes of stack, which every thread that runs the engine has.
 void CountLiberties(int x, int y, int color) {
     Position.LibertyMarks[PointIndex(x, y)] = 0;
-    for (int n = 0; n < 4; ++n) {
-        const int nx = x + NeighbourDx[n];
-        const int ny = y + NeighbourDy[n];
-        if (!IsOnBoard(nx, ny)) {
-            continue;
-        }
+    VisitNeighbours(x, y, [color](int nx, int ny) {
         const int i = PointIndex(nx, ny);
-        if (Position.LibertyMarks[i] != 1) {
-            continue;
+        if (Position.LibertyMarks[i] == 1) {
+            if (Position.Board[i] == Empty) {
+                ++Position.LibertyCount;
+                Position.LibertyMarks[i] = 0;
+            } else if (Position.Board[i] == color) {
+                CountLiberties(nx, ny, color);
+            }
         }
-        if (Position.Board[i] == Empty) {
-            ++Position.LibertyCount;
-            Position.LibertyMarks[i] = 0;
-        } else if (Position.Board[i] == color) {
-            CountLiberties(nx, ny, color);
-        }
-    }
+        return false;
+    });
 }
 
 void CountGroupLiberties(int x, int y, int color) {

@@ -11,6 +11,15 @@ constexpr int PassesThatEndTheGame = 2;
 
 }  // namespace
 
+int PlaceMachineMove(int* x, int* y) {
+    ChooseMachineMove(x, y);
+    if (*x < 0) {
+        return 0;
+    }
+    SetStone(*x, *y, Position.MachineColor);
+    return 1;
+}
+
 void PlayTurn(int* x, int* y, int humanPasses) {
     if (Position.GameActive > 0) {
         if (humanPasses == 0) {
@@ -22,13 +31,7 @@ void PlayTurn(int* x, int* y, int humanPasses) {
             Position.GameActive = 0;
             return;
         }
-        int mx = -1;
-        int my = -1;
-        ChooseMachineMove(&mx, &my);
-        *x = mx;
-        *y = my;
-        if (mx >= 0) {
-            SetStone(mx, my, Position.MachineColor);
+        if (PlaceMachineMove(x, y) == 1) {
             RemoveDeadStones(Position.HumanColor);
         }
     }

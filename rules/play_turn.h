@@ -6,3 +6,7 @@
 // (*x is -1 when the machine passed). Nothing is played when the game is over.
 // For a stone the caller has checked that the point is empty and IsForbiddenMove allows it.
 void PlayTurn(int* x, int* y, int humanPasses);
+
+// Lets the machine choose its move and puts its stone down, without looking at captures.
+// Returns 1 with the point in *x, *y, or 0 when the machine passes (*x is -1).
+int PlaceMachineMove(int* x, int* y);

@@ -28,6 +28,20 @@ constexpr bool IsOnBoard(int x, int y) {
 constexpr int NeighbourDx[4] = {-1, 1, 0, 0};
 constexpr int NeighbourDy[4] = {0, 0, -1, 1};
 
+// Calls visit(nx, ny) for each neighbour of (x, y) that lies on the board, in that order, until
+// visit returns true. Returns true when it stopped early.
+template <typename Visit>
+bool VisitNeighbours(int x, int y, Visit visit) {
+    for (int n = 0; n < 4; ++n) {
+        const int nx = x + NeighbourDx[n];
+        const int ny = y + NeighbourDy[n];
+        if (IsOnBoard(nx, ny) && visit(nx, ny)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Index of the opening flags: 0..3 corners not yet examined, 4 a corner sequence in progress,
 // 5..8 side points not yet examined.
 constexpr int OpeningFlagCount = 9;

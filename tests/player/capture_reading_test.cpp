@@ -1,0 +1,90 @@
+#include <set>
+#include <utility>
+
+#include "player/capture_reading.h"
+#include "tests/player/player_test_support.h"
+
+namespace {
+
+using ::PrintTo;
+
+struct CaptureCase {
+    const char* name;
+    Diagram board;
+    int koX;  // the machine's ko point
+    int koY;
+    Proposal expected;
+};
+using CaptureReading = CaseTest<CaptureCase>;
+
+TEST_P(CaptureReading, ProposesTheBestAttack) {
+    SetDiagram(GetParam().board);
+    Position.MachineKoX = GetParam().koX;
+    Position.MachineKoY = GetParam().koY;
+    MapBothSides();
+    const std::string before = BoardDiagram();
+    ExpectProposal(Propose(FindCaptureMove), GetParam().expected);
+    EXPECT_EQ(BoardDiagram(), before) << "a trial stone was left on the board";
+}
+
+// Black (2, 2) has liberties (3, 2) and (2, 3). White on (3, 2) keeps three liberties and leaves
+// the escape on (2, 3) one; White on (2, 3) leaves the escape on (3, 2) three.
+constexpr Diagram TwoLiberties = {"", "..O", ".OX", ".O", "..O"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Positions, CaptureReading,
+    ::testing::Values(
+        CaptureCase{"AtariIsTaken", {".O", "OXO"}, -1, -1, {1, 2, 120, 1}},
+        CaptureCase{"AtariOnTheKoPointIsLeft", {".O", "OXO"}, 1, 2, Nothing},
+        CaptureCase{
+            "FillsTheLibertyThatLeavesTheEscapeOneLiberty", TwoLiberties, -1, -1, {3, 2, 100, 1}},
+        CaptureCase{"KoLibertyLeavesTheListShort", TwoLiberties, 2, 3, Nothing},
+        // White on either liberty of (0, 0) would be in atari while Black joins (1, 1) and
+        // keeps three liberties: both pairs are worth nothing.
+        CaptureCase{"SelfAtariAgainstAnEscapeIsWorthNothing", {"X", ".X"}, -1, -1, Nothing},
+        // Black (3, 1) and (1, 4) are in atari; the scan runs down each column before the next,
+        // so it meets the left one first.
+        CaptureCase{"FirstAtariInScanOrderWins",
+                    {"...O", "..OXO", "", ".O", "OXO"},
+                    -1,
+                    -1,
+                    {1, 5, 120, 1}}),
+    CaseName());
+
+// The group (1, 1), (1, 2), (2, 2) reaches its liberty (2, 1) from two stones.
+class LibertyList : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        SetBoard({"", ".X", ".XX"});
+        ClearReadMarks();
+    }
+    std::set<std::pair<int, int>> Listed() const {
+        std::set<std::pair<int, int>> points;
+        for (int i = 0; i < count; ++i) {
+            points.emplace(libX[i], libY[i]);
+        }
+        return points;
+    }
+    int libX[8] = {};
+    int libY[8] = {};
+    int count = 0;
+};
+
+TEST_F(LibertyList, NamesEveryLibertyOnce) {
+    EXPECT_EQ(CollectLiberties(1, 1, libX, libY, Black, 7, &count), 1);
+    ASSERT_EQ(count, 7);
+    const std::set<std::pair<int, int>> all = {{0, 1}, {2, 1}, {1, 0}, {0, 2},
+                                               {1, 3}, {3, 2}, {2, 3}};
+    EXPECT_EQ(Listed(), all);
+}
+
+TEST_F(LibertyList, NeverNamesTheMachineKoPoint) {
+    Position.MachineKoX = 2;
+    Position.MachineKoY = 1;
+    EXPECT_EQ(CollectLiberties(1, 1, libX, libY, Black, 7, &count), 0);
+    EXPECT_EQ(count, 6);
+    EXPECT_FALSE(Listed().contains({2, 1}));
+}
+
+}  // namespace

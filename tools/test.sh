@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Builds the project three times (plain, AddressSanitizer + UndefinedBehaviorSanitizer,
+# ThreadSanitizer) and runs the whole test suite in each. Fails when any build or test fails.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+tools/install-deps.sh || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+passed=0
+failed=0
+status=0
+
+run_variant() {
+    local name=$1 sanitizer=$2 bench=$3
+    local dir="build/$name"
+    echo "== $name build"
+    cmake -S . -B "$dir" -G Ninja -DTALVEX_SANITIZER="$sanitizer" -DTALVEX_BUILD_BENCH="$bench" \
+        >"$dir.configure.log" 2>&1 || { mkdir -p build; cat "$dir.configure.log"; return 1; }
+    cmake --build "$dir" -j "$jobs" || return 1
+    echo "== $name tests"
+    local log="$dir/ctest.log"
+    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 600 2>&1 | tee "$log"
+    local result=${PIPESTATUS[0]}
+    local summary
+    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+    if [ -n "$summary" ]; then
+        local total failures
+        failures=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$summary")
+        total=$(sed -E 's/.* tests failed out of ([0-9]+).*/\1/' <<<"$summary")
+        failed=$((failed + failures))
+        passed=$((passed + total - failures))
+    fi
+    return "$result"
+}
+
+mkdir -p build
+run_variant normal none ON || status=1
+# Sanitizer builds skip the benchmarks: they measure nothing there, and the time is better spent.
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_variant asan address OFF || status=1
+TSAN_OPTIONS=halt_on_error=1 run_variant tsan thread OFF || status=1
+
+echo "== all builds: $passed passed, $failed failed"
+if [ "$status" -ne 0 ]; then
+    echo "FAILED: a build or a test failed above" >&2
+fi
+echo "$passed passed, $failed failed"
+exit "$status"
