@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libbenchmark-dev
+    libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
 )
 
 missing=()

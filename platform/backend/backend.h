@@ -1,0 +1,74 @@
+// The desktop window that shows the phone's screen: presenting frames, reading input, waking.
+// Only the backend knows SDL.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/raster/framebuffer.h"
+
+namespace backend {
+
+enum class InputKind {
+    None,
+    KeyDown,  // `key` is the phone's virtual key; `repeat` for a held key's repeats
+    KeyUp,
+    Click,  // a click at (x, y) in phone-screen pixels
+    Close,  // the desktop window's close button
+    Wake,   // Wake() was called
+};
+
+struct InputEvent {
+    InputKind kind = InputKind::None;
+    unsigned key = 0;
+    bool repeat = false;
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const InputEvent&, const InputEvent&) = default;
+};
+
+// All calls but Wake() belong to the thread that created the backend.
+class Backend {
+  public:
+    virtual ~Backend() = default;
+    // Shows the frame (the whole phone screen) in the window. A frame of another size than the
+    // screen is refused (logged) and the window keeps what it showed.
+    virtual void Present(const raster::Framebuffer& frame) = 0;
+    // Waits up to timeoutMs (negative: forever, 0: only what is already queued) for input; false
+    // when none came. Desktop input the phone has no use for is skipped while waiting.
+    virtual bool WaitInput(InputEvent* event, int timeoutMs) = 0;
+    // Thread-safe: makes a waiting WaitInput return a Wake event. Wakes that arrive before
+    // WaitInput reads the first one are reported once.
+    virtual void Wake() = 0;
+    // Brings the window to the front (restoring it when minimised), or minimises it.
+    virtual void Raise() = 0;
+    virtual void Minimise() = 0;
+    virtual void SetTitle(const std::string& utf8) = 0;
+    // The window icon, from a square image.
+    virtual void SetIcon(const raster::Framebuffer& image) = 0;
+    // A copy of the last presented frame (black before the first), for tests and screenshots.
+    virtual raster::Framebuffer LastFrame() const = 0;
+};
+
+// The SDL window at an integer scale (3 by default, TALVEX_SCALE overrides), resizable, pixels
+// kept sharp. Without a display, SDL's dummy or offscreen driver is used (SDL_VIDEODRIVER).
+// Null when SDL cannot start, or while another backend exists in this process.
+std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight);
+
+// Writes the frame as a BMP image file; false on failure.
+bool SaveBmp(const raster::Framebuffer& frame, const std::string& path);
+
+// Test input: each goes into the same queue as real input and through the same mapping.
+// False when no backend exists or the queue refused the event.
+//
+// A desktop key event, as the given desktop key (an SDL keycode).
+bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat = false);
+// A left click (press and release) at phone-screen pixel (x, y).
+bool InjectClick(int x, int y);
+// A request to close the window.
+bool InjectClose();
+// Resizes the desktop window to width x height window pixels, as dragging its border does.
+bool ResizeDesktopWindow(int width, int height);
+
+}  // namespace backend

@@ -1,0 +1,16 @@
+// An SDL surface that shows a framebuffer's pixels without copying them.
+#pragma once
+
+#include "platform/backend/sdl_handles.h"
+#include "platform/raster/framebuffer.h"
+
+namespace backend {
+
+// The pixel layout of raster::Pixel (0x00RRGGBB in a 32-bit word).
+constexpr Uint32 kFramePixelFormat = SDL_PIXELFORMAT_XRGB8888;
+
+// Valid while the frame lives and is not resized; SDL only reads through it. Null for an empty
+// frame or when SDL refuses (SDL_GetError says why).
+SurfacePtr SurfaceOf(const raster::Framebuffer& frame);
+
+}  // namespace backend

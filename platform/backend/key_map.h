@@ -1,0 +1,13 @@
+// Which phone key a desktop key stands for.
+#pragma once
+
+#include <optional>
+
+namespace backend {
+
+// The phone's virtual key for a desktop key, given as an SDL keycode; nothing for a key the
+// phone does not have. The scancode (SDL_SCANCODE_UNKNOWN when not known) lets the digit row
+// work on layouts whose digits need Shift, as on AZERTY.
+std::optional<unsigned> PhoneKeyFor(int sdlKeycode, int sdlScancode = 0);
+
+}  // namespace backend

@@ -1,0 +1,75 @@
+// The Backend on SDL: one window, its renderer and a texture that holds the phone screen.
+#pragma once
+
+#include <atomic>
+#include <optional>
+
+#include "platform/backend/backend.h"
+#include "platform/backend/screen_layout.h"
+#include "platform/backend/sdl_handles.h"
+#include "platform/backend/video_driver.h"
+#include "platform/backend/video_session.h"
+
+namespace backend {
+
+class SdlBackend final : public Backend {
+  public:
+    // The backend that exists in this process, or null.
+    static SdlBackend* Current();
+
+    ~SdlBackend() override;
+
+    void Present(const raster::Framebuffer& frame) override;
+    bool WaitInput(InputEvent* event, int timeoutMs) override;
+    void Wake() override;
+    void Raise() override;
+    void Minimise() override;
+    void SetTitle(const std::string& utf8) override;
+    void SetIcon(const raster::Framebuffer& image) override;
+    raster::Framebuffer LastFrame() const override;
+
+    // For input put into the queue: the window's id, and the window pixel that SDL maps back to
+    // phone-screen pixel (x, y).
+    Uint32 WindowId() const { return windowId_; }
+    ScreenPoint ScreenToWindow(int x, int y) const;
+    bool ResizeWindow(int width, int height);
+
+  private:
+    friend std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight);
+
+    // Marks the one backend a process may have; the first member, so it is given up last.
+    class InstanceSlot {
+      public:
+        InstanceSlot();
+        ~InstanceSlot();
+        InstanceSlot(const InstanceSlot&) = delete;
+        InstanceSlot& operator=(const InstanceSlot&) = delete;
+        bool Held() const { return held_; }
+
+      private:
+        bool held_;
+    };
+
+    SdlBackend(int screenWidth, int screenHeight);
+    bool Start();  // false on failure, logged
+    int ChooseScale() const;
+    bool CreateRenderer();
+    bool CreateTexture();
+    bool Upload();
+    void Repaint();
+    bool Deliver(const SDL_Event& sdlEvent, InputEvent* event);
+    ScreenLayout WindowLayout() const;
+
+    InstanceSlot slot_;
+    const VideoDriverChoice driver_;
+    std::optional<VideoSession> video_;
+    WindowPtr window_;
+    RendererPtr renderer_;  // null when headless and SDL could not render
+    TexturePtr texture_;
+    Uint32 windowId_ = 0;
+    Uint32 wakeEventType_ = 0;
+    std::atomic<bool> wakePending_{false};
+    raster::Framebuffer lastFrame_;
+};
+
+}  // namespace backend

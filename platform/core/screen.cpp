@@ -1,0 +1,73 @@
+#include "platform/core/screen.h"
+
+#include "platform/core/chrome.h"
+#include "platform/core/message_queue.h"
+
+namespace screen {
+namespace {
+
+struct State {
+    raster::Framebuffer frame{Width, Height, raster::MakePixel(255, 255, 255)};
+    raster::Framebuffer shown{Width, Height, raster::MakePixel(255, 255, 255)};
+    std::unique_ptr<backend::Backend> backend;
+    std::string title;
+    bool changed = true;
+};
+
+State& TheState() {
+    static State state;
+    return state;
+}
+
+}  // namespace
+
+raster::Framebuffer& Frame() {
+    return TheState().frame;
+}
+
+const raster::Framebuffer& Shown() {
+    return TheState().shown;
+}
+
+backend::Backend* Backend() {
+    return TheState().backend.get();
+}
+
+void Attach(std::unique_ptr<backend::Backend> backend) {
+    State& state = TheState();
+    state.backend = std::move(backend);
+    backend::Backend* attached = state.backend.get();
+    message_queue::SetWaker([attached] { attached->Wake(); });
+    state.changed = true;
+}
+
+void Detach() {
+    // The waker goes first, so that no other thread wakes a backend that is gone.
+    message_queue::SetWaker(nullptr);
+    TheState().backend.reset();
+}
+
+void MarkChanged() {
+    TheState().changed = true;
+}
+
+void PresentIfChanged() {
+    State& state = TheState();
+    if (!state.changed) {
+        return;
+    }
+    state.shown = state.frame;
+    chrome::Draw(state.shown);
+    if (state.backend) {
+        // The desktop window carries the title of the phone window on top.
+        const std::string title = chrome::ActiveTitle();
+        if (title != state.title) {
+            state.title = title;
+            state.backend->SetTitle(title);
+        }
+        state.backend->Present(state.shown);
+    }
+    state.changed = false;
+}
+
+}  // namespace screen

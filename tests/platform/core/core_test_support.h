@@ -1,0 +1,154 @@
+// Shared by the core tests: a headless screen, a window class that records what it receives,
+// and helpers that press desktop keys, run the window thread until idle and compare frames.
+#pragma once
+
+#include <SDL_keycode.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <functional>
+#include <ostream>
+#include <vector>
+
+#include "platform/backend/backend.h"
+#include "platform/core/message_loop.h"
+#include "platform/core/screen.h"
+#include "platform/core/window.h"
+#include "platform/windows.h"
+
+namespace raster {
+inline void PrintTo(const Rect& r, std::ostream* os) {
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+}  // namespace raster
+
+namespace core_test {
+
+struct Received {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+};
+
+// What probe windows received, in order, and what their WM_PAINT draws inside BeginPaint.
+inline std::vector<Received> received;
+inline std::function<void(HWND, HDC, const PAINTSTRUCT&)> paintProbe;
+
+inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    received.push_back({window, message, wParam});
+    if (message != WM_PAINT) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    if (paintProbe) {
+        paintProbe(window, dc, paint);
+    }
+    EndPaint(window, &paint);
+    return 0;
+}
+
+inline int CountReceived(UINT message, HWND window = nullptr) {
+    int count = 0;
+    for (const Received& r : received) {
+        count += r.message == message && (window == nullptr || r.window == window);
+    }
+    return count;
+}
+
+// The probe class erases with light grey, so that an erase shows on the white screen.
+constexpr COLORREF ProbeBackground = RGB(192, 192, 192);
+
+inline HWND CreateProbe(const wchar_t* title = L"Probe", bool visible = true) {
+    WNDCLASSW probeClass{};
+    probeClass.lpfnWndProc = ProbeProc;
+    probeClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    probeClass.lpszClassName = L"Probe";
+    RegisterClassW(&probeClass);  // fails harmlessly when registered already
+    return CreateWindowExW(0, L"Probe", title, visible ? WS_VISIBLE : 0, 0, 0, 0, 0, nullptr,
+                           nullptr, nullptr, nullptr);
+}
+
+constexpr raster::Pixel PixelOf(COLORREF color) {
+    return raster::MakePixel(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+// A pixel of the windows' frame, in the client coordinates of a top-level window.
+inline raster::Pixel ClientPixel(int x, int y) {
+    return screen::Frame().At(x, y + screen::TitleBarHeight);
+}
+
+// The smallest rectangle holding every pixel that differs between two frames of one size.
+inline raster::Rect ChangedBounds(const raster::Framebuffer& a, const raster::Framebuffer& b) {
+    raster::Rect bounds;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x) {
+            if (a.At(x, y) != b.At(x, y)) {
+                bounds = raster::Union(bounds, {x, y, x + 1, y + 1});
+            }
+        }
+    }
+    return bounds;
+}
+
+// What changed in the windows' frame since `before`, in client coordinates.
+inline raster::Rect ClientChanges(const raster::Framebuffer& before) {
+    const raster::Rect bounds = ChangedBounds(before, screen::Frame());
+    return bounds.IsEmpty() ? bounds : bounds.Offset(0, -screen::TitleBarHeight);
+}
+
+// Fills the rectangle with one colour, pen and brush alike.
+inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
+    HBRUSH brush = CreateSolidBrush(color);
+    HPEN pen = CreatePen(PS_SOLID, 1, color);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+}
+
+// Presses and releases each desktop key; the events wait in SDL's queue for the next loop.
+inline void Press(const std::vector<int>& keys) {
+    for (int key : keys) {
+        ASSERT_TRUE(backend::InjectDesktopKey(key, true));
+        ASSERT_TRUE(backend::InjectDesktopKey(key, false));
+    }
+}
+
+// Runs posted messages, input and paints until nothing is left; fails rather than spin.
+inline void RunUntilIdle() {
+    for (int step = 0; message_loop::DispatchPending(); ++step) {
+        ASSERT_LT(step, 10000) << "the window thread never became idle";
+    }
+}
+
+// A fresh headless screen and no windows. A test that blocks (a modal loop that nobody ends, a
+// wait that nothing wakes) ends with a message instead of hanging.
+class ScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        signal(SIGALRM, [](int) {
+            static const char why[] = "blocked for 30 s: a modal loop or a wait never ended\n";
+            (void)!write(STDERR_FILENO, why, sizeof why - 1);
+            _exit(1);
+        });
+        alarm(30);
+        windows::ResetAll();
+        received.clear();
+        paintProbe = nullptr;
+        auto backend = backend::CreateSdlBackend(screen::Width, screen::Height);
+        ASSERT_NE(backend, nullptr) << "no SDL video driver (set SDL_VIDEODRIVER=dummy)";
+        screen::Attach(std::move(backend));
+    }
+    void TearDown() override {
+        windows::ResetAll();
+        screen::Detach();
+        alarm(0);
+    }
+};
+
+}  // namespace core_test
