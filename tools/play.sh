@@ -7,4 +7,4 @@ tools/install-deps.sh
 cmake -S . -B build/normal -G Ninja -DTALVEX_SANITIZER=none >/dev/null
 cmake --build build/normal
 
-echo "Talvex Go: the engine is built, but the game window is not there yet, so there is nothing to play."
+echo "Talvex Go: the engine and the phone platform are built, but the game window is not there yet, so there is nothing to play."
