@@ -20,7 +20,8 @@ struct PlatformResource {
     WORD type;  // one of resource_type
     WORD id;
     // String: the string's UTF-16 code units, without a terminator. Bitmap: a whole .bmp file.
-    // GroupIcon: the program's icon as a whole .bmp file (the first one is the window's icon).
+    // GroupIcon: the program's icon, its images as whole .bmp files back to back, the largest
+    // first; the first image of the first icon group is the window's icon.
     // Others: the platform's published binary layout.
     const void* data;
     DWORD size;

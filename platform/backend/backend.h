@@ -52,7 +52,8 @@ class Backend {
 };
 
 // The SDL window at an integer scale (3 by default, TALVEX_SCALE overrides), resizable, pixels
-// kept sharp. Without a display, SDL's dummy or offscreen driver is used (SDL_VIDEODRIVER).
+// kept sharp. It opens hidden and shows with the first frame presented (or a Raise). Without a
+// display, SDL's dummy or offscreen driver is used (SDL_VIDEODRIVER).
 // Null when SDL cannot start, or while another backend exists in this process.
 std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight);
 

@@ -79,9 +79,11 @@ bool SdlBackend::Start() {
         return false;
     }
     const int scale = ChooseScale();
+    // Hidden until the first frame: a process that ends before it has anything to show (a second
+    // start handing over to the running one) puts no window on the desktop.
     window_.reset(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    lastFrame_.Width() * scale, lastFrame_.Height() * scale,
-                                   SDL_WINDOW_RESIZABLE));
+                                   SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
     if (!window_) {
         SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "Cannot open the window: %s", SDL_GetError());
         return false;
@@ -172,6 +174,10 @@ void SdlBackend::Present(const raster::Framebuffer& frame) {
         return;
     }
     lastFrame_ = frame;
+    if (!shown_) {
+        shown_ = true;
+        SDL_ShowWindow(window_.get());
+    }
     if (texture_ && Upload()) {
         Repaint();
     }
@@ -275,6 +281,7 @@ void SdlBackend::Raise() {
         SDL_RestoreWindow(window_.get());
     }
     if ((flags & SDL_WINDOW_HIDDEN) != 0) {
+        shown_ = true;
         SDL_ShowWindow(window_.get());
     }
     SDL_RaiseWindow(window_.get());

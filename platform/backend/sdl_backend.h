@@ -69,6 +69,7 @@ class SdlBackend final : public Backend {
     Uint32 windowId_ = 0;
     Uint32 wakeEventType_ = 0;
     std::atomic<bool> wakePending_{false};
+    bool shown_ = false;  // the window opens hidden and is shown once, with the first frame
     raster::Framebuffer lastFrame_;
 };
 

@@ -36,6 +36,15 @@ class HandleTable {
         return record;
     }
 
+    // Forgets every record, for a test that starts afresh.
+    void Clear() {
+        std::unordered_map<const void*, std::unique_ptr<Record>> dropped;
+        {
+            std::lock_guard guard(lock_);
+            dropped.swap(live_);
+        }
+    }
+
   private:
     std::mutex lock_;
     std::unordered_map<const void*, std::unique_ptr<Record>> live_;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -50,9 +51,33 @@ struct ThreadStart {
     LPVOID parameter;
 };
 
+// Threads still running, so that a test can wait for a program's last worker.
+struct RunningThreads {
+    std::mutex lock;
+    std::condition_variable changed;
+    int count = 0;
+    bool held = false;
+};
+
+RunningThreads& Running() {
+    static auto* running = new RunningThreads;
+    return *running;
+}
+
 void* RunThread(void* raw) {
-    const std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(raw));
-    start->start(start->parameter);
+    {
+        RunningThreads& running = Running();
+        std::unique_lock guard(running.lock);
+        running.changed.wait(guard, [&] { return !running.held; });
+    }
+    {
+        const std::unique_ptr<ThreadStart> start(static_cast<ThreadStart*>(raw));
+        start->start(start->parameter);
+    }
+    RunningThreads& running = Running();
+    std::lock_guard guard(running.lock);
+    --running.count;
+    running.changed.notify_all();
     return nullptr;
 }
 
@@ -87,6 +112,24 @@ bool Close(HANDLE handle) {
     return TheTable().Take(handle) != nullptr;
 }
 
+bool WaitForThreads(int timeoutMs) {
+    RunningThreads& running = Running();
+    std::unique_lock guard(running.lock);
+    return running.changed.wait_for(guard, std::chrono::milliseconds(timeoutMs),
+                                    [&] { return running.count == 0; });
+}
+
+void HoldThreads(bool hold) {
+    RunningThreads& running = Running();
+    std::lock_guard guard(running.lock);
+    running.held = hold;
+    running.changed.notify_all();
+}
+
+void CloseAll() {
+    TheTable().Clear();
+}
+
 }  // namespace kernel_objects
 
 DWORD GetLastError() {
@@ -112,11 +155,19 @@ HANDLE CreateThread(void*, DWORD stackSize, LPTHREAD_START_ROUTINE start, LPVOID
     pthread_attr_setdetachstate(&attributes, PTHREAD_CREATE_DETACHED);
     pthread_attr_setstacksize(&attributes, std::max<std::size_t>(stackSize, MinimumStackBytes));
     auto* startRecord = new ThreadStart{start, parameter};
+    {
+        std::lock_guard guard(Running().lock);
+        ++Running().count;
+    }
     pthread_t thread;
     const int failed = pthread_create(&thread, &attributes, RunThread, startRecord);
     pthread_attr_destroy(&attributes);
     if (failed != 0) {
         delete startRecord;
+        {
+            std::lock_guard guard(Running().lock);
+            --Running().count;
+        }
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }

@@ -14,9 +14,11 @@ struct State {
     bool changed = true;
 };
 
+// Never destroyed at exit: a library may end the process with exit() (Xlib does when the
+// display goes away), and closing the window then waits forever on the dead display.
 State& TheState() {
-    static State state;
-    return state;
+    static State* state = new State;
+    return *state;
 }
 
 }  // namespace

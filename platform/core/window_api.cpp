@@ -12,16 +12,16 @@
 
 namespace {
 
-// The program's icon (its first icon resource) on the desktop window, once its first window
-// exists.
+// The program's icon (the first image of its first icon resource, the largest) on the desktop
+// window, once its first window exists.
 void ShowProgramIcon(HINSTANCE instance) {
     static bool shown = false;
     const PlatformResource* icon = resources::FindFirst(instance, resource_type::GroupIcon);
     if (shown || icon == nullptr || screen::Backend() == nullptr) {
         return;
     }
-    const auto image =
-        raster::DecodeBmp(std::span(static_cast<const std::uint8_t*>(icon->data), icon->size));
+    const auto image = raster::DecodeBmp(
+        raster::FirstBmpFile(std::span(static_cast<const std::uint8_t*>(icon->data), icon->size)));
     if (image) {
         screen::Backend()->SetIcon(*image);
         shown = true;

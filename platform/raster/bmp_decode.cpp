@@ -132,4 +132,15 @@ std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file) {
     return image;
 }
 
+std::span<const std::uint8_t> FirstBmpFile(std::span<const std::uint8_t> files) {
+    if (files.size() < kFileHeaderSize || files[0] != 'B' || files[1] != 'M') {
+        return {};
+    }
+    const std::uint64_t size = FieldReader(files).U32(2);
+    if (size < kFileHeaderSize + kInfoHeaderSize || size > files.size()) {
+        return {};
+    }
+    return files.first(static_cast<std::size_t>(size));
+}
+
 }  // namespace raster

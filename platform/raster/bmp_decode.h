@@ -17,4 +17,9 @@ inline constexpr int kMaxBitmapSide = 4096;
 // bottom-up or top-down. Anything else, or any inconsistent or truncated input, gives nullopt.
 std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file);
 
+// The first of several whole .bmp files stored back to back (the images of an icon): the bytes
+// up to the size its file header gives. Empty when that header is missing, or its size is
+// smaller than the headers or runs past the data.
+std::span<const std::uint8_t> FirstBmpFile(std::span<const std::uint8_t> files);
+
 }  // namespace raster

@@ -1,6 +1,7 @@
 // A rectangle of 32-bit pixels, 0x00RRGGBB, that the drawing primitives write into.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -25,6 +26,10 @@ class Framebuffer {
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     Pixel At(int x, int y) const { return pixels_[Index(x, y)]; }
     void Set(int x, int y, Pixel p) { pixels_[Index(x, y)] = p; }
+    // Sets `count` pixels from (x, y) rightwards; the caller keeps them inside the row.
+    void FillRow(int x, int y, int count, Pixel p) {
+        std::fill_n(pixels_.begin() + static_cast<std::ptrdiff_t>(Index(x, y)), count, p);
+    }
     const Pixel* Data() const { return pixels_.data(); }
     void Fill(Pixel p);
     friend bool operator==(const Framebuffer&, const Framebuffer&) = default;

@@ -40,10 +40,23 @@ void WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Pixel colo
 }
 
 void WriteArea(const Canvas& canvas, const Area& area, Pixel color) {
-    const Area visible = Intersect(area, WritableArea(canvas));
-    for (std::int64_t y = visible.top; y < visible.bottom; ++y) {
-        for (std::int64_t x = visible.left; x < visible.right; ++x) {
-            WritePixel(canvas, x, y, color);
+    if (canvas.target == nullptr) {
+        return;
+    }
+    // Clipped rectangle by rectangle (they never overlap), in framebuffer pixels, so that no
+    // pixel needs a test of its own.
+    const Area framebuffer{0, 0, canvas.target->Width(), canvas.target->Height()};
+    const Area wanted{area.left + canvas.originX, area.top + canvas.originY,
+                      area.right + canvas.originX, area.bottom + canvas.originY};
+    const Area onFramebuffer = Intersect(wanted, framebuffer);
+    for (const Rect& clip : canvas.clip.Rects()) {
+        const Area part = Intersect(onFramebuffer, ToArea(clip));
+        if (part.IsEmpty()) {
+            continue;
+        }
+        for (std::int64_t y = part.top; y < part.bottom; ++y) {
+            canvas.target->FillRow(static_cast<int>(part.left), static_cast<int>(y),
+                                   static_cast<int>(part.right - part.left), color);
         }
     }
 }

@@ -1,4 +1,5 @@
-// Frames: what was presented is what LastFrame() and a saved BMP give back.
+// Frames: what was presented is what LastFrame() and a saved BMP give back; the window shows
+// with the first.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "backend_test_support.h"
+#include "platform/backend/sdl_backend.h"
 
 namespace backend {
 namespace {
@@ -84,6 +86,25 @@ TEST_F(PresentTest, AFrameThatIsNotTheScreensSizeIsNotShown) {
     backend_->Present(raster::Framebuffer(kScreenWidth / 2, kScreenHeight, 0xFFFFFF));
     backend_->Present(raster::Framebuffer());
     EXPECT_EQ(Difference(shown, backend_->LastFrame()), "");
+}
+
+bool WindowHidden() {
+    SDL_Window* window = SDL_GetWindowFromID(SdlBackend::Current()->WindowId());
+    return window == nullptr || (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) != 0;
+}
+
+// A process that ends before its first frame (a second start) shows no window at all.
+TEST_F(PresentTest, TheWindowIsHiddenUntilTheFirstFrame) {
+    EXPECT_TRUE(WindowHidden());
+    backend_->Present(raster::Framebuffer(kScreenWidth / 2, kScreenHeight, 0xFFFFFF));
+    EXPECT_TRUE(WindowHidden()) << "shown without a frame to show";
+    backend_->Present(Pattern(kScreenWidth, kScreenHeight));
+    EXPECT_FALSE(WindowHidden());
+}
+
+TEST_F(PresentTest, ARaiseShowsTheWindowBeforeAnyFrame) {
+    backend_->Raise();
+    EXPECT_FALSE(WindowHidden());
 }
 
 TEST_F(PresentTest, RepaintsOnTheWindowsBehalfGiveNoInput) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -199,5 +200,46 @@ TEST(BmpDecodeTest, EveryTruncationGivesNothing) {
         EXPECT_FALSE(raster::DecodeBmp(std::span(file.data(), size)).has_value()) << size;
     }
 }
+
+// An icon's images are whole files back to back; the first is cut at its own size.
+TEST(FirstBmpFileTest, CutsTheFirstOfSeveralFiles) {
+    const std::vector<Pixel> palette = Palette(16);
+    const Bytes large = EncodeBmp(Pattern(6, 6, palette), 4, false, palette);
+    const Bytes small = EncodeBmp(Pattern(3, 3, palette), 4, false, palette);
+    Bytes both = large;
+    both.insert(both.end(), small.begin(), small.end());
+
+    const std::span<const std::uint8_t> first = raster::FirstBmpFile(both);
+    EXPECT_EQ(first.data(), both.data());
+    EXPECT_EQ(first.size(), large.size());
+    const std::optional<raster::Framebuffer> image = raster::DecodeBmp(first);
+    ASSERT_TRUE(image.has_value());
+    EXPECT_EQ(PixelsOf(*image), PixelsOf(Pattern(6, 6, palette)));
+    EXPECT_EQ(raster::FirstBmpFile(small).size(), small.size()) << "a single file is itself";
+}
+
+class FirstBmpFileMalformedTest : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(FirstBmpFileMalformedTest, GivesNothing) {
+    const std::vector<Pixel> palette = Palette(2);
+    Bytes file = EncodeBmp(Pattern(5, 3, palette), 1, false, palette);
+    ASSERT_EQ(raster::FirstBmpFile(file).size(), file.size());
+    GetParam().damage(&file);
+    EXPECT_TRUE(raster::FirstBmpFile(file).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damage, FirstBmpFileMalformedTest,
+    ::testing::Values(Malformed{"Empty", [](Bytes* b) { b->clear(); }},
+                      Malformed{"FileHeaderCut", [](Bytes* b) { b->resize(13); }},
+                      Malformed{"BadMagic", [](Bytes* b) { (*b)[0] = 'X'; }},
+                      Malformed{
+                          "SizePastTheData",
+                          [](Bytes* b) { Put32(b, 2, static_cast<std::uint32_t>(b->size() + 1)); }},
+                      Malformed{"LastByteCut", [](Bytes* b) { b->pop_back(); }},
+                      Malformed{"HugeSize", [](Bytes* b) { Put32(b, 2, 0xFFFFFFFF); }},
+                      Malformed{"ZeroSize", [](Bytes* b) { Put32(b, 2, 0); }},
+                      Malformed{"SizeInsideTheHeaders", [](Bytes* b) { Put32(b, 2, 14 + 39); }}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace
