@@ -1,0 +1,51 @@
+// The main window's keys: the direction keys move the cursor at any moment; the action key
+// plays on it when no step runs and the game goes on.
+#include "rules/position.h"
+#include "shell/board_cursor.h"
+#include "shell/game_session.h"
+#include "shell/game_workers.h"
+#include "shell/main_window.h"
+#include "view/board_view.h"
+
+namespace {
+
+void InvalidateCursorPoint(HWND window) {
+    const RECT point = GameSession.view->PointRect(GameSession.cursor->x, GameSession.cursor->y);
+    InvalidateRect(window, &point, FALSE);
+}
+
+}  // namespace
+
+LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM) {
+    if (GameSession.view == nullptr || GameSession.cursor == nullptr) {
+        return 0;
+    }
+    InvalidateCursorPoint(window);
+    BoardCursor& cursor = *GameSession.cursor;
+    LRESULT handled = 1;
+    switch (key) {
+        case VK_RETURN:
+            // GameActive is the worker's while one runs, so the slot is looked at first.
+            if (GameSession.workerThread == nullptr && Position.GameActive != 0) {
+                StartWorker(window, PlayMoveThread);
+            }
+            break;
+        case VK_LEFT:
+            cursor.MoveLeft();
+            break;
+        case VK_UP:
+            cursor.MoveUp();
+            break;
+        case VK_RIGHT:
+            cursor.MoveRight();
+            break;
+        case VK_DOWN:
+            cursor.MoveDown();
+            break;
+        default:
+            handled = 0;
+            break;
+    }
+    InvalidateCursorPoint(window);
+    return handled;
+}
