@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
+    xvfb xdotool python3
 )
 
 missing=()

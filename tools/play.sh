@@ -5,6 +5,6 @@ cd "$(dirname "$0")/.."
 
 tools/install-deps.sh
 cmake -S . -B build/normal -G Ninja -DTALVEX_SANITIZER=none >/dev/null
-cmake --build build/normal
+cmake --build build/normal --target talvex-go
 
-echo "Talvex Go: the engine and the phone platform are built, but the game window is not there yet, so there is nothing to play."
+exec build/normal/talvex-go

@@ -1,0 +1,106 @@
+#include "tests/app/app_test.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/core/screen.h"
+#include "platform/resource_module.h"
+#include "shell/board_cursor.h"
+#include "shell/program_entry.h"
+#include "tests/app/program_reset.h"
+#include "view/board_view.h"
+
+namespace app_test {
+
+void AppTest::ForgetEarlierRun() {
+    if (!ResetProgram()) {
+        ADD_FAILURE() << "a worker thread of the program did not end";
+    }
+}
+
+void AppTest::SetUp() {
+    signal(SIGALRM, [](int) {
+        static const char why[] = "app test blocked for 120 s\n";
+        (void)!write(STDERR_FILENO, why, sizeof why - 1);
+        _exit(1);
+    });
+    alarm(120);
+    ForgetEarlierRun();
+    auto scripted = std::make_unique<ScriptedBackend>();
+    script = scripted.get();
+    screen::Attach(std::move(scripted));
+}
+
+void AppTest::TearDown() {
+    ForgetEarlierRun();
+    screen::Detach();
+    alarm(0);
+}
+
+int AppTest::RunProgram() {
+    wchar_t commandLine[] = L"";
+    const int code = WinMain(&ProgramResources, nullptr, commandLine, SW_SHOW);
+    EXPECT_EQ(script->Pending(), 0u) << "the program ended before the script did";
+    return code;
+}
+
+void AppTest::Keys(std::initializer_list<unsigned> keys) {
+    for (unsigned key : keys) {
+        script->Key(key);
+    }
+}
+
+void AppTest::ChooseFromMenu(unsigned item) {
+    Keys({RightSoftKey, item});
+}
+
+void AppTest::MoveCursorTo(int x, int y) {
+    // Where the cursor will be when these keys come is known only then.
+    Then([this, x, y] {
+        const BoardCursor& cursor = *GameSession.cursor;
+        std::vector<unsigned> keys;
+        for (int dx = cursor.x; dx < x; ++dx)
+            keys.push_back(VK_RIGHT);
+        for (int dx = cursor.x; dx > x; --dx)
+            keys.push_back(VK_LEFT);
+        for (int dy = cursor.y; dy < y; ++dy)
+            keys.push_back(VK_DOWN);
+        for (int dy = cursor.y; dy > y; --dy)
+            keys.push_back(VK_UP);
+        for (unsigned key : keys) {
+            SendMessageW(MainWindow(), WM_KEYDOWN, key, 0);
+        }
+    });
+}
+
+HWND MainWindow() {
+    return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
+}
+
+HWND ActiveWindow() {
+    return windows::Active();
+}
+
+int StoneCount(int color) {
+    int count = 0;
+    for (std::uint8_t point : Position.Board) {
+        count += point == color;
+    }
+    return count;
+}
+
+std::set<std::pair<int, int>> ChangedPoints(const std::uint8_t* before, const std::uint8_t* after) {
+    std::set<std::pair<int, int>> changed;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            if (before[PointIndex(x, y)] != after[PointIndex(x, y)]) {
+                changed.insert({x, y});
+            }
+        }
+    }
+    return changed;
+}
+
+}  // namespace app_test

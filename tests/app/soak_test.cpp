@@ -1,0 +1,123 @@
+// Random keys through the whole program, with the game's invariants checked whenever it has
+// settled. Sanitizer builds run it too: that is where races and memory faults show.
+#include <random>
+
+#include "platform/core/screen.h"
+#include "platform/resource_module.h"
+#include "shell/board_cursor.h"
+#include "shell/program_entry.h"
+#include "tests/app/app_test.h"
+#include "tests/platform/core/core_test_support.h"
+#include "view/board_view.h"
+
+namespace app_test {
+namespace {
+
+// 20,000 keys in all, in shards that the test runner can run side by side.
+constexpr int ShardCount = 4;
+constexpr int KeysPerShard = 5000;
+
+// Every chain on the board has a liberty.
+bool EveryChainBreathes() {
+    bool seen[PointCount] = {};
+    for (int start = 0; start < PointCount; ++start) {
+        if (Position.Board[start] == Empty || seen[start]) {
+            continue;
+        }
+        const int color = Position.Board[start];
+        std::vector<int> chain{start};
+        seen[start] = true;
+        bool breathes = false;
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            VisitNeighbours(chain[i] / BoardSize, chain[i] % BoardSize, [&](int nx, int ny) {
+                const int n = PointIndex(nx, ny);
+                if (Position.Board[n] == Empty) {
+                    breathes = true;
+                } else if (Position.Board[n] == color && !seen[n]) {
+                    seen[n] = true;
+                    chain.push_back(n);
+                }
+                return false;
+            });
+        }
+        if (!breathes) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The board as painted agrees with the Board: a stone's colour, or the board colour, inside
+// each point away from the grid lines and the cursor frame.
+void ExpectPaintedBoardMatches() {
+    const BoardView& view = *GameSession.view;
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            const RECT r = view.PointRect(x, y);
+            const int stone = StoneAt(x, y);
+            const COLORREF expected = stone == Black   ? RGB(0, 0, 0)
+                                      : stone == White ? RGB(255, 255, 255)
+                                                       : RGB(250, 220, 173);
+            ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
+                << "point (" << x << ", " << y << ")";
+        }
+    }
+}
+
+void CheckInvariants() {
+    const int status = CurrentStatus();
+    ASSERT_EQ(GameSession.workerThread, nullptr);
+    ASSERT_GE(status, StatusYourMove) << "a finished step leaves no step's first text";
+    ASSERT_LT(status, StatusTextCount);
+    ASSERT_EQ(Position.GameActive == 0, status == StatusGameFinished);
+    ASSERT_TRUE(EveryChainBreathes());
+    ASSERT_TRUE(IsOnBoard(GameSession.cursor->x, GameSession.cursor->y));
+    if (ActiveWindow() == MainWindow()) {
+        ExpectPaintedBoardMatches();
+    }
+}
+
+class Soak : public AppTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Soak, RandomKeysKeepTheGameSound) {
+    // Mostly moves and stones, with the menu, its screens and Exit now and then.
+    const std::vector<std::pair<unsigned, int>> weighted = {
+        {VK_LEFT, 10},    {VK_RIGHT, 10},    {VK_UP, 10},      {VK_DOWN, 10},
+        {ActionKey, 24},  {RightSoftKey, 8}, {LeftSoftKey, 3}, {BackKey, 4},
+        {NewGameItem, 2}, {PassItem, 4},     {HelpItem, 2},    {AboutItem, 2},
+    };
+    std::vector<unsigned> bag;
+    for (const auto& [key, weight] : weighted) {
+        bag.insert(bag.end(), weight, key);
+    }
+    std::mt19937 random(20261206 + GetParam());
+    for (int i = 0; i < KeysPerShard; ++i) {
+        const unsigned key = bag[random() % bag.size()];
+        script->Key(key);
+        // Checked only where the game can be seen: the soft keys may leave it for a screen.
+        Then([] {
+            if (MainWindow() != nullptr && GameSession.view != nullptr) {
+                CheckInvariants();
+            }
+        });
+    }
+    // Out of any screen or popup, then Exit.
+    for (unsigned key : {BackKey, BackKey, LeftSoftKey}) {
+        script->Key(key);
+    }
+    int runs = 0;
+    wchar_t commandLine[] = L"";
+    while (script->Pending() > 0 && !HasFatalFailure()) {
+        ASSERT_EQ(WinMain(&ProgramResources, nullptr, commandLine, SW_SHOW), 0);
+        ++runs;
+        if (script->Pending() > 0) {
+            ForgetEarlierRun();
+        }
+    }
+    EXPECT_GE(runs, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, ShardCount));
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,290 @@
+// PaintBoard and PaintStatusArea in a real window on the headless screen: the board, its
+// stones, the cursor frame, the partial repaint after a game step, the text rows, and what is
+// shown while a worker holds the slot.
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <thread>
+#include <utility>
+
+#include "shell/board_cursor.h"
+#include "shell/game_session.h"
+#include "tests/platform/core/core_test_support.h"
+#include "view/board_view.h"
+
+namespace {
+
+using core_test::ClientPixel;
+using core_test::PixelOf;
+
+constexpr COLORREF BoardColor = RGB(250, 220, 173);
+constexpr COLORREF BlackColor = RGB(0, 0, 0);
+constexpr COLORREF WhiteColor = RGB(255, 255, 255);
+constexpr COLORREF Red = RGB(255, 0, 0);
+
+LRESULT BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            // As the main window's creation does.
+            GameSession.view = new BoardView(window, BoardSize);
+            GameSession.cursor = new BoardCursor(GameSession.view->boardSize);
+            return 0;
+        case WM_PAINT:
+            GameSession.view->PaintBoard(window);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+// The board in a child window of the given width and 180 pixels high: 176 gives 8-pixel cells,
+// 140 gives 7-pixel ones.
+class BoardPaintTest : public core_test::ScreenTest, public ::testing::WithParamInterface<int> {
+  protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        Position = PositionRecord{};
+        Position.HumanColor = Black;
+        GameSession.workerThread = nullptr;
+        GameSession.partialRepaint = 0;
+        std::fill(std::begin(GameSession.boardSnapshot), std::end(GameSession.boardSnapshot),
+                  NoStone);
+        SetStatus(StatusYourMove);
+        using ClassEntry = std::pair<WNDPROC, const wchar_t*>;
+        for (auto [proc, name] :
+             {ClassEntry{BoardProc, L"ViewBoard"}, {DefWindowProcW, L"ViewHost"}}) {
+            WNDCLASSW windowClass{};
+            windowClass.lpfnWndProc = proc;
+            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+            windowClass.lpszClassName = name;
+            RegisterClassW(&windowClass);
+        }
+        HWND host = CreateWindowExW(0, L"ViewHost", L"Talvex Go", WS_VISIBLE, 0, 0, 0, 0, nullptr,
+                                    nullptr, nullptr, nullptr);
+        window_ = CreateWindowExW(0, L"ViewBoard", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, GetParam(),
+                                  180, host, nullptr, nullptr, nullptr);
+        ASSERT_NE(window_, nullptr);
+        view_ = GameSession.view;
+        Paint(false);
+    }
+    void TearDown() override {
+        delete GameSession.view;
+        delete GameSession.cursor;
+        GameSession.view = nullptr;
+        GameSession.cursor = nullptr;
+        GameSession.workerThread = nullptr;
+        ScreenTest::TearDown();
+    }
+
+    void Paint(bool partial) {
+        GameSession.partialRepaint = partial ? 1 : 0;
+        InvalidateRect(window_, nullptr, FALSE);
+        core_test::RunUntilIdle();
+    }
+    // Grid line k's client coordinate, and the centre of point k's rectangle as a repaired
+    // cross draws it.
+    int Line(int k) const { return view_->cellSize / 2 + k * view_->cellSize; }
+    int CrossCentre(int k) const { return k * view_->cellSize + (view_->cellSize + 1) / 2; }
+    // A pixel inside the stone of point (x, y), off the grid lines and the repaired cross.
+    raster::Pixel StonePixel(int x, int y) const { return ClientPixel(Line(x) - 1, Line(y) - 1); }
+    void Scribble(int x, int y) {
+        HDC dc = GetDC(window_);
+        core_test::FillWith(dc, RECT{Line(x) - 1, Line(y) - 1, Line(x), Line(y)}, Red);
+        ReleaseDC(window_, dc);
+    }
+    // Whether `rect` shows `text` exactly as DrawTextW draws it there in the status font.
+    void ExpectShows(const RECT& rect, const wchar_t* text, UINT format) {
+        const raster::Framebuffer painted = screen::Frame();
+        HDC dc = GetDC(window_);
+        core_test::FillWith(dc, rect, WhiteColor);
+        HGDIOBJ oldFont = SelectObject(dc, view_->statusFont);
+        RECT r = rect;
+        DrawTextW(dc, text, -1, &r, format);
+        SelectObject(dc, oldFont);
+        ReleaseDC(window_, dc);
+        EXPECT_TRUE(core_test::ClientChanges(painted).IsEmpty()) << "expected text: " << text;
+    }
+
+    HWND window_ = nullptr;
+    BoardView* view_ = nullptr;
+};
+
+TEST_P(BoardPaintTest, ViewHoldsItsLayoutAndPointGeometry) {
+    const BoardLayout layout =
+        ComputeBoardLayout(RECT{0, 0, GetParam(), 180}, view_->textHeight, BoardSize);
+    EXPECT_GT(view_->textHeight, 0);
+    EXPECT_EQ(view_->boardExtent, layout.boardExtent);
+    EXPECT_EQ(view_->MessageRect().top, layout.messageRect.top);
+    EXPECT_EQ(view_->VerticalLine(18)[1].y, layout.boardExtent - layout.half);
+    // Neighbouring point rectangles share a column; the frame traces the rectangle's border.
+    const LONG c = view_->cellSize;
+    const RECT r = view_->PointRect(18, 2);
+    EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}),
+              (std::array{18 * c, 2 * c, 19 * c + 1, 3 * c + 1}));
+    const auto f = view_->CursorFrame(18, 2);
+    EXPECT_EQ(
+        (std::array{f[0].x, f[0].y, f[1].x, f[1].y, f[2].x, f[2].y, f[3].x, f[3].y, f[4].x,
+                    f[4].y}),
+        (std::array{18 * c, 2 * c, 19 * c, 2 * c, 19 * c, 3 * c, 18 * c, 3 * c, 18 * c, 2 * c}));
+}
+
+TEST_P(BoardPaintTest, FullPaintDrawsBoardGridStonesAndCursorFrame) {
+    SetStone(3, 3, Black);
+    SetStone(4, 3, White);
+    Paint(false);
+    const int far = view_->boardExtent - view_->cellSize / 2;
+    for (int k : {0, 9, 18}) {
+        EXPECT_EQ(ClientPixel(Line(k), Line(k)), PixelOf(BlackColor)) << k;
+        EXPECT_EQ(ClientPixel(Line(0), Line(k)), PixelOf(BlackColor)) << k;
+        EXPECT_EQ(ClientPixel(far - 1, Line(k)), PixelOf(BlackColor)) << k;
+        EXPECT_EQ(ClientPixel(Line(k), far - 1), PixelOf(BlackColor)) << k;
+        // The lines start and stop at the outermost lines, inside the board square.
+        EXPECT_EQ(ClientPixel(Line(0) - 1, Line(k)), PixelOf(BoardColor)) << k;
+        EXPECT_EQ(ClientPixel(far, Line(k)), PixelOf(BoardColor)) << k;
+        EXPECT_EQ(ClientPixel(Line(k), far), PixelOf(BoardColor)) << k;
+        EXPECT_EQ(ClientPixel(Line(k) + 1, Line(k) + 1), PixelOf(BoardColor)) << k;
+    }
+    // The board square is boardExtent wide; right of it the window's background shows.
+    EXPECT_EQ(ClientPixel(view_->boardExtent - 1, Line(0) + 1), PixelOf(BoardColor));
+    EXPECT_EQ(ClientPixel(view_->boardExtent, Line(0) + 1), PixelOf(WhiteColor));
+
+    EXPECT_EQ(StonePixel(3, 3), PixelOf(BlackColor));
+    EXPECT_EQ(StonePixel(4, 3), PixelOf(WhiteColor));
+    EXPECT_EQ(ClientPixel(Line(4) - 1, Line(3)), PixelOf(WhiteColor)) << "grid over the stone";
+    // Across the white stone from its rectangle's left edge: board, a black outline, white.
+    const RECT r = view_->PointRect(4, 3);
+    int x = r.left;
+    while (ClientPixel(x, Line(3) - 1) == PixelOf(BoardColor)) {
+        ++x;
+    }
+    EXPECT_EQ(ClientPixel(x, Line(3) - 1), PixelOf(BlackColor));
+    EXPECT_LT(x, Line(4) - 1);
+
+    // The cursor starts on (9, 9): a black square on its rectangle, none around (8, 8).
+    const RECT cursor = view_->PointRect(9, 9);
+    EXPECT_EQ(ClientPixel(cursor.left, cursor.top + 1), PixelOf(BlackColor));
+    EXPECT_EQ(ClientPixel(cursor.right - 1, cursor.bottom - 2), PixelOf(BlackColor));
+    const RECT other = view_->PointRect(8, 8);
+    EXPECT_EQ(ClientPixel(other.left, other.top + 1), PixelOf(BoardColor));
+}
+
+TEST_P(BoardPaintTest, PartialPaintRedrawsOnlyChangedPointsWithRepairedCrosses) {
+    SetStone(3, 3, Black);
+    SetStone(2, 3, White);
+    SetStone(0, 5, White);
+    SetStone(15, 15, Black);
+    Paint(false);
+    std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
+    SetStone(3, 3, Empty);
+    SetStone(0, 5, Empty);
+    SetStone(10, 10, White);
+    Scribble(15, 15);
+    Scribble(6, 6);
+    Paint(true);
+
+    EXPECT_EQ(GameSession.partialRepaint, 0);
+    EXPECT_EQ(StonePixel(10, 10), PixelOf(WhiteColor));
+    EXPECT_EQ(StonePixel(15, 15), PixelOf(Red)) << "an unchanged stone was redrawn";
+    EXPECT_EQ(StonePixel(6, 6), PixelOf(Red)) << "an unchanged empty point was redrawn";
+    // A repaired point: board colour and a cross through the whole rectangle, centred one pixel
+    // right of and below the grid lines when the cell size is odd.
+    const RECT r = view_->PointRect(3, 3);
+    const int centre = CrossCentre(3);
+    EXPECT_EQ(StonePixel(3, 3), PixelOf(BoardColor));
+    EXPECT_EQ(ClientPixel(centre, r.top), PixelOf(BlackColor));
+    EXPECT_EQ(ClientPixel(centre, r.bottom - 1), PixelOf(BlackColor));
+    EXPECT_EQ(ClientPixel(r.left, centre), PixelOf(BlackColor));
+    EXPECT_EQ(ClientPixel(r.right - 1, centre), PixelOf(BlackColor));
+    if (centre != Line(3)) {
+        EXPECT_EQ(ClientPixel(Line(3), r.top + 1), PixelOf(BoardColor));
+    }
+    // Nothing of the stone taken off stays on the row shared with the point below, and the
+    // white stone on the left keeps its outline on the column the two share.
+    EXPECT_EQ(ClientPixel(centre - 1, r.bottom - 1), PixelOf(BoardColor));
+    EXPECT_EQ(ClientPixel(centre + 1, r.bottom - 1), PixelOf(BoardColor));
+    EXPECT_EQ(ClientPixel(r.left, centre - 1), PixelOf(BlackColor));
+    EXPECT_EQ(ClientPixel(r.left, centre + 1), PixelOf(BlackColor));
+    // At the edge the cross reaches the board square's edge, beyond the outermost line.
+    EXPECT_EQ(ClientPixel(0, CrossCentre(5)), PixelOf(BlackColor));
+}
+
+TEST_P(BoardPaintTest, PartialPaintRepairsPointsChangedSinceTheLastPaintDespiteAnOldSnapshot) {
+    // A step that keeps the snapshot of an earlier one (a pass): the stone shown at (3, 3) is
+    // captured, and the Board is back to what that old snapshot holds.
+    std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
+    SetStone(3, 3, Black);
+    Paint(false);
+    SetStone(3, 3, Empty);
+    Paint(true);
+    EXPECT_EQ(StonePixel(3, 3), PixelOf(BoardColor));
+}
+
+TEST_P(BoardPaintTest, WhileAWorkerHoldsTheSlotThePainterShowsWhatItLastShowed) {
+    const raster::Framebuffer idle = screen::Frame();
+    static int dummyThread;
+    GameSession.workerThread = reinterpret_cast<HANDLE>(&dummyThread);
+    std::thread worker([] {
+        for (int round = 0; round < 200; ++round) {
+            std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
+            SetStone(2, 2, Black);
+            Position.HumanColor = White;
+            Position.CapturedMachineStones = round;
+            Position.CapturedHumanStones = round;
+        }
+    });
+    for (int i = 0; i < 4; ++i) {
+        Paint(i % 2 == 1);
+    }
+    worker.join();
+    Paint(false);
+    EXPECT_EQ(StonePixel(2, 2), PixelOf(BoardColor));
+    EXPECT_TRUE(core_test::ChangedBounds(idle, screen::Frame()).IsEmpty());
+
+    // Partial while busy: no point counts as changed, only the cursor point is drawn.
+    Scribble(2, 2);
+    Scribble(9, 9);
+    Paint(true);
+    EXPECT_EQ(StonePixel(2, 2), PixelOf(Red));
+    EXPECT_EQ(StonePixel(9, 9), PixelOf(BoardColor));
+
+    GameSession.workerThread = nullptr;
+    Position.Board[PointIndex(2, 2)] = Empty;
+    std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
+    SetStone(2, 2, Black);
+    Paint(true);
+    EXPECT_EQ(StonePixel(2, 2), PixelOf(BlackColor));
+    ExpectShows(view_->StatusCell(1), L"199", DT_SINGLELINE | DT_VCENTER);
+}
+
+TEST_P(BoardPaintTest, CountersShowEachColoursPrisonersByTheHumansColour) {
+    Position.CapturedMachineStones = 3;
+    Position.CapturedHumanStones = 1;
+    for (int human : {Black, White}) {
+        Position.HumanColor = human;
+        Paint(false);
+        const bool black = human == Black;
+        constexpr UINT format = DT_SINGLELINE | DT_VCENTER;
+        ExpectShows(view_->StatusCell(0), L"Black:", format);
+        ExpectShows(view_->StatusCell(1), black ? L"3" : L"1", format);
+        ExpectShows(view_->StatusCell(2), L"White:", format);
+        ExpectShows(view_->StatusCell(3), black ? L"1" : L"3", format);
+        ExpectShows(view_->MessageRect(), L"Your move", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+TEST_P(BoardPaintTest, MessageLineIsBlankForANegativeStatus) {
+    // Also wiped of the last text's descenders ("g") on its bottom row.
+    SetStatus(StatusThinking);
+    Paint(false);
+    SetStatus(-1);
+    Paint(false);
+    ExpectShows(view_->MessageRect(), L"", DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+INSTANTIATE_TEST_SUITE_P(CellSizes, BoardPaintTest, ::testing::Values(176, 140),
+                         [](const auto& info) {
+                             return info.param == 176 ? std::string("EvenCells")
+                                                      : std::string("OddCells");
+                         });
+
+}  // namespace
