@@ -22,8 +22,14 @@ int RemainingMs(Uint64 deadline) {
     return now >= deadline ? 0 : static_cast<int>(std::min<Uint64>(deadline - now, INT_MAX));
 }
 
+// Without waiting, every queued event counts: SDL_PollEvent ends at the mark of its last poll
+// and so misses events queued after it (a Wake from another thread) until it is called again.
 bool NextEvent(SDL_Event* event, int waitMs) {
-    return (waitMs == 0 ? SDL_PollEvent(event) : SDL_WaitEventTimeout(event, waitMs)) != 0;
+    if (waitMs != 0) {
+        return SDL_WaitEventTimeout(event, waitMs) != 0;
+    }
+    SDL_PumpEvents();
+    return SDL_PeepEvents(event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1;
 }
 
 }  // namespace

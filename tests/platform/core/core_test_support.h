@@ -16,14 +16,11 @@
 #include "platform/core/screen.h"
 #include "platform/core/window.h"
 #include "platform/windows.h"
-
-namespace raster {
-inline void PrintTo(const Rect& r, std::ostream* os) {
-    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
-}
-}  // namespace raster
+#include "tests/platform/raster/raster_art.h"
 
 namespace core_test {
+
+using raster_test::ChangedBounds;
 
 struct Received {
     HWND window;
@@ -49,12 +46,15 @@ inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return 0;
 }
 
-inline int CountReceived(UINT message, HWND window = nullptr) {
-    int count = 0;
-    for (const Received& r : received) {
-        count += r.message == message && (window == nullptr || r.window == window);
+// What `window` (or any window) received of `message`: the wParams, in order.
+inline std::vector<WPARAM> ReceivedParams(UINT message, HWND window = nullptr) {
+    std::vector<WPARAM> values;
+    for (const auto& r : received) {
+        if (r.message == message && (window == nullptr || r.window == window)) {
+            values.push_back(r.wParam);
+        }
     }
-    return count;
+    return values;
 }
 
 // The probe class erases with light grey, so that an erase shows on the white screen.
@@ -79,19 +79,6 @@ inline raster::Pixel ClientPixel(int x, int y) {
     return screen::Frame().At(x, y + screen::TitleBarHeight);
 }
 
-// The smallest rectangle holding every pixel that differs between two frames of one size.
-inline raster::Rect ChangedBounds(const raster::Framebuffer& a, const raster::Framebuffer& b) {
-    raster::Rect bounds;
-    for (int y = 0; y < a.Height(); ++y) {
-        for (int x = 0; x < a.Width(); ++x) {
-            if (a.At(x, y) != b.At(x, y)) {
-                bounds = raster::Union(bounds, {x, y, x + 1, y + 1});
-            }
-        }
-    }
-    return bounds;
-}
-
 // What changed in the windows' frame since `before`, in client coordinates.
 inline raster::Rect ClientChanges(const raster::Framebuffer& before) {
     const raster::Rect bounds = ChangedBounds(before, screen::Frame());
@@ -100,15 +87,11 @@ inline raster::Rect ClientChanges(const raster::Framebuffer& before) {
 
 // Fills the rectangle with one colour, pen and brush alike.
 inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    HPEN pen = CreatePen(PS_SOLID, 1, color);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ brush = SelectObject(dc, CreateSolidBrush(color));
+    HGDIOBJ pen = SelectObject(dc, CreatePen(PS_SOLID, 1, color));
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
+    DeleteObject(SelectObject(dc, brush));
+    DeleteObject(SelectObject(dc, pen));
 }
 
 // Presses and releases each desktop key; the events wait in SDL's queue for the next loop.

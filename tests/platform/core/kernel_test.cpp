@@ -1,66 +1,173 @@
-// Kernel services: threads and their stacks, handles, the named mutex and the last error.
+// Kernel services: threads and their stacks, handles, the named mutex and the last error; the
+// screen at the process's end; and a single instance across processes, with the real fixture
+// program: finding and raising its window, a second instance giving way, no stale state after
+// a crash.
 #include <gtest/gtest.h>
 #include <pthread.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <future>
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
-#include "platform/win_kernel.h"
+#include "platform/backend/backend.h"
+#include "platform/core/kernel_object.h"
+#include "platform/core/runtime_dir.h"
+#include "platform/core/screen.h"
+#include "platform/windows.h"
+
+extern char** environ;
 
 namespace {
 
 using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr auto Patience = 10s;
+
+class CrossProcessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A folder of its own, so that the window directory holds only this test's programs.
+        const char* base = std::getenv("TALVEX_RUNTIME_DIR");
+        folder_ = std::string(base && *base ? base : "/tmp") + "/cross-XXXXXX";
+        mkdir(folder_.substr(0, folder_.rfind('/')).c_str(), 0700);
+        ASSERT_NE(mkdtemp(folder_.data()), nullptr) << folder_;
+        setenv("TALVEX_RUNTIME_DIR", folder_.c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ASSERT_EQ(runtime_dir::Path(), folder_)
+            << "the runtime folder was chosen before this test: run it in a process of its own";
+    }
+    void TearDown() override {
+        for (pid_t child : children_) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    // Starts the fixture program and waits until it shows its main window.
+    std::pair<pid_t, HWND> StartShown() {
+        const pid_t child = Start();
+        for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline;) {
+            if (HWND found = FindWindowW(L"Fixture", L"Fixture")) {
+                return {child, found};
+            }
+            if (auto code = ExitCode(child, 0s)) {
+                ADD_FAILURE() << "the fixture exited with " << *code << " before showing";
+                return {child, nullptr};
+            }
+            std::this_thread::sleep_for(20ms);
+        }
+        ADD_FAILURE() << "the fixture's window did not appear in time";
+        return {child, nullptr};
+    }
+    pid_t Start() {
+        char program[] = TALVEX_FIXTURE_PROGRAM;
+        char* arguments[] = {program, nullptr};
+        pid_t child = 0;
+        EXPECT_EQ(posix_spawn(&child, program, nullptr, nullptr, arguments, environ), 0);
+        children_.push_back(child);
+        return child;
+    }
+    // The exit code once the child has ended, waiting up to `patience`; nothing if it runs on.
+    std::optional<int> ExitCode(pid_t child, Clock::duration patience) {
+        const auto deadline = Clock::now() + patience;
+        do {
+            int status = 0;
+            if (waitpid(child, &status, WNOHANG) == child) {
+                std::erase(children_, child);
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(20ms);
+        } while (Clock::now() < deadline);
+        return std::nullopt;
+    }
+
+    std::string folder_;
+    std::vector<pid_t> children_;
+};
+
+// The guard's name and the raise request the fixture's WinMain uses for its single instance.
+DWORD GuardError() {
+    HANDLE guard = CreateMutexW(nullptr, FALSE, L"Talvex Platform Fixture");
+    const DWORD error = guard ? GetLastError() : ~DWORD{0};
+    CloseHandle(guard);
+    return error;
+}
+
+HWND WithOwnedWindows(HWND window) {
+    return reinterpret_cast<HWND>(reinterpret_cast<ULONG_PTR>(window) | 1);
+}
+
+TEST_F(CrossProcessTest, SecondInstanceFindsRaisesAndGivesWayToTheFirst) {
+    const auto [first, found] = StartShown();
+    ASSERT_NE(found, nullptr);
+    EXPECT_EQ(FindWindowW(L"Fixture", L"Not the title"), nullptr);
+    EXPECT_EQ(GuardError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    EXPECT_TRUE(SetForegroundWindow(WithOwnedWindows(found)));
+    EXPECT_EQ(ExitCode(Start(), Patience), std::optional<int>(0));
+    EXPECT_EQ(ExitCode(first, 0s), std::nullopt) << "the first instance ended";
+}
+
+TEST_F(CrossProcessTest, KilledInstanceLeavesNoStaleLockOrWindow) {
+    const auto [first, found] = StartShown();
+    ASSERT_NE(found, nullptr);
+    ASSERT_EQ(kill(first, SIGKILL), 0);
+    EXPECT_EQ(ExitCode(first, Patience), std::optional<int>(128 + SIGKILL));
+    struct stat entry;
+    EXPECT_EQ(stat((folder_ + "/" + std::to_string(first) + ".windows").c_str(), &entry), 0)
+        << "expected the killed program's list to be left behind";
+    EXPECT_EQ(GuardError(), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(FindWindowW(L"Fixture", L"Fixture"), nullptr);
+    EXPECT_FALSE(SetForegroundWindow(WithOwnedWindows(found)));
+}
 
 // A few hundred bytes a frame, 361 deep (a flood fill over a 19 × 19 board): more than the
 // small stacks a thread would get if the minimum were not applied.
 int Recurse(int depth) {
     volatile char frame[384];
     frame[depth % sizeof frame] = static_cast<char>(depth);
-    if (depth == 0) {
-        return frame[0];
-    }
-    return Recurse(depth - 1) + frame[depth % sizeof frame];
+    return depth == 0 ? frame[0] : Recurse(depth - 1) + frame[depth % sizeof frame];
 }
 
-struct StackReport {
+struct ThreadReport {
     std::thread::id thread;
     std::size_t stackBytes = 0;
     int sum = 0;
 };
 
-// Shared by the test and the thread, which may still be returning when the test ends.
-using Reply = std::shared_ptr<std::promise<StackReport>>;
-
-DWORD ReportStack(LPVOID parameter) {
-    StackReport report;
-    report.thread = std::this_thread::get_id();
+DWORD Report(LPVOID parameter) {
+    auto* report = static_cast<ThreadReport*>(parameter);
+    report->thread = std::this_thread::get_id();
     pthread_attr_t attributes;
     if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
-        pthread_attr_getstacksize(&attributes, &report.stackBytes);
+        pthread_attr_getstacksize(&attributes, &report->stackBytes);
         pthread_attr_destroy(&attributes);
     }
-    report.sum = Recurse(360);
-    const std::unique_ptr<Reply> reply(static_cast<Reply*>(parameter));
-    (*reply)->set_value(report);
+    report->sum = Recurse(360);
     return 0;
 }
 
 class ThreadStackTest : public ::testing::TestWithParam<DWORD> {};
 
 TEST_P(ThreadStackTest, RunsOnAnotherThreadWithAtLeastAMegabyteOfStack) {
-    const Reply done = std::make_shared<std::promise<StackReport>>();
-    auto future = done->get_future();
+    ThreadReport report;
     DWORD id = 0;
-    HANDLE thread = CreateThread(nullptr, GetParam(), ReportStack, new Reply(done), 0, &id);
+    HANDLE thread = CreateThread(nullptr, GetParam(), Report, &report, 0, &id);
     ASSERT_NE(thread, nullptr);
     EXPECT_NE(id, 0u);
-    ASSERT_EQ(future.wait_for(20s), std::future_status::ready);
-    const StackReport report = future.get();
+    ASSERT_TRUE(kernel_objects::WaitForThreads(20000));
     EXPECT_NE(report.thread, std::this_thread::get_id());
     EXPECT_GE(report.stackBytes, std::max<std::size_t>(GetParam(), 1u << 20));
     EXPECT_EQ(report.sum, Recurse(360));
@@ -70,71 +177,80 @@ TEST_P(ThreadStackTest, RunsOnAnotherThreadWithAtLeastAMegabyteOfStack) {
 INSTANTIATE_TEST_SUITE_P(Core, ThreadStackTest, ::testing::Values(0u, 16u << 10, 2u << 20),
                          [](const auto& info) { return "Asks" + std::to_string(info.param); });
 
-TEST(KernelTest, ClosingTheHandleOfARunningThreadLetsItFinish) {
-    static std::atomic<bool> go{false};
-    static std::promise<void> finished;
-    HANDLE thread = CreateThread(
-        nullptr, 0,
-        [](LPVOID) -> DWORD {
-            while (!go) {
-                Sleep(1);
-            }
-            finished.set_value();
-            return 0;
-        },
-        nullptr, 0, nullptr);
+TEST(KernelTest, AThreadWhoseHandleIsClosedRunsOnAndLastErrorIsPerThread) {
+    ThreadReport report;
+    kernel_objects::HoldThreads(true);
+    HANDLE thread = CreateThread(nullptr, 0, Report, &report, 0, nullptr);
     ASSERT_NE(thread, nullptr);
     EXPECT_TRUE(CloseHandle(thread));
-    go = true;
-    EXPECT_EQ(finished.get_future().wait_for(10s), std::future_status::ready);
-    SetLastError(ERROR_SUCCESS);
-    EXPECT_FALSE(CloseHandle(thread)) << "closed twice";
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+    kernel_objects::HoldThreads(false);
+    ASSERT_TRUE(kernel_objects::WaitForThreads(20000));
+    EXPECT_EQ(report.sum, Recurse(360));
     EXPECT_EQ(CreateThread(nullptr, 0, nullptr, nullptr, 0, nullptr), nullptr);
-}
 
-class NamedMutexTest : public ::testing::TestWithParam<const wchar_t*> {};
-
-TEST_P(NamedMutexTest, SecondCreationInOneProcessFindsTheFirst) {
-    // The process id keeps runs of this test in parallel apart.
-    const std::wstring name = GetParam() + std::to_wstring(getpid());
-    SetLastError(ERROR_NOT_ENOUGH_MEMORY);
-    HANDLE first = CreateMutexW(nullptr, FALSE, name.c_str());
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-    HANDLE second = CreateMutexW(nullptr, FALSE, name.c_str());
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_ALREADY_EXISTS);
-    HANDLE unrelated = CreateMutexW(nullptr, FALSE, (name + L"x").c_str());
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS);
-    EXPECT_TRUE(CloseHandle(unrelated));
-    EXPECT_TRUE(CloseHandle(second));
-    EXPECT_TRUE(CloseHandle(first));
-    HANDLE again = CreateMutexW(nullptr, FALSE, name.c_str());
-    EXPECT_EQ(GetLastError(), ERROR_SUCCESS) << "closing the handles did not free the name";
-    EXPECT_TRUE(CloseHandle(again));
-    // Only named mutexes guard against a second instance; an unnamed one is refused.
-    EXPECT_EQ(CreateMutexW(nullptr, FALSE, L""), nullptr);
-    EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
-}
-
-INSTANTIATE_TEST_SUITE_P(Core, NamedMutexTest,
-                         ::testing::Values(L"Talvex Core Test ", L"slash/and/dots/../",
-                                           L"caf\u00e9 \u56f2\u7881 "),
-                         [](const auto& info) { return "Name" + std::to_string(info.index); });
-
-TEST(KernelTest, LastErrorBelongsToEachThread) {
     SetLastError(ERROR_NOT_ENOUGH_MEMORY);
     DWORD atStart = 1234;
     DWORD afterFailure = 0;
     std::thread([&] {
         atStart = GetLastError();
-        CloseHandle(nullptr);
+        CloseHandle(thread);  // closed already
         afterFailure = GetLastError();
     }).join();
     EXPECT_EQ(atStart, ERROR_SUCCESS);
     EXPECT_EQ(afterFailure, ERROR_INVALID_PARAMETER);
     EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
+}
+
+class NamedMutexTest : public ::testing::TestWithParam<const wchar_t*> {};
+
+// A second creation finds the first until every handle is closed; the process id keeps runs of
+// this test in parallel apart. Only named mutexes guard against a second instance.
+TEST_P(NamedMutexTest, SecondCreationFindsTheFirstUntilItsHandlesAreClosed) {
+    const std::wstring name = GetParam() + std::to_wstring(getpid());
+    const auto create = [](const std::wstring& mutexName, DWORD error) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        HANDLE handle = CreateMutexW(nullptr, FALSE, mutexName.c_str());
+        EXPECT_EQ(GetLastError(), error);
+        return handle;
+    };
+    HANDLE first = create(name, ERROR_SUCCESS);
+    HANDLE second = create(name, ERROR_ALREADY_EXISTS);
+    HANDLE unrelated = create(name + L"x", ERROR_SUCCESS);
+    EXPECT_TRUE(first && second && unrelated);
+    EXPECT_TRUE(CloseHandle(unrelated) && CloseHandle(second) && CloseHandle(first));
+    EXPECT_TRUE(CloseHandle(create(name, ERROR_SUCCESS))) << "closing did not free the name";
+    EXPECT_EQ(create(L"", ERROR_INVALID_PARAMETER), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Core, NamedMutexTest,
+                         ::testing::Values(L"Talvex Core Test ", L"slash/and/dots/../",
+                                           L"caf\u00e9 \u56f2\u7881 "));
+
+// A backend whose teardown never comes back, as closing a window on a display that is gone;
+// its own exit code stands for the wait.
+class StuckBackend final : public backend::Backend {
+  public:
+    ~StuckBackend() override { std::_Exit(3); }
+    void Present(const raster::Framebuffer&) override {}
+    bool WaitInput(backend::InputEvent*, int) override { return false; }
+    void Wake() override {}
+    void Raise() override {}
+    void Minimise() override {}
+    void SetTitle(const std::string&) override {}
+    void SetIcon(const raster::Framebuffer&) override {}
+    raster::Framebuffer LastFrame() const override { return {}; }
+};
+
+// A library that ends the process with exit() (Xlib does when the display goes away) must not
+// run the backend's teardown, which then waits on a dead display.
+TEST(ScreenExitTest, ExitDoesNotTearDownTheAttachedBackend) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            screen::Attach(std::make_unique<StuckBackend>());
+            std::exit(1);
+        },
+        ::testing::ExitedWithCode(1), "");
 }
 
 }  // namespace

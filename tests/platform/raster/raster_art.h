@@ -1,8 +1,10 @@
 // Framebuffers as ASCII art, so that a failing test shows the picture it got and the one it
-// wanted: '.' paper, '#' pen, 'o' brush, '?' any other colour.
+// wanted: '.' paper, '#' pen, 'o' brush, '?' any other colour; tables write rows apart by
+// spaces. Also where a framebuffer has some pixels, for the text and core tests too.
 #pragma once
 
-#include <initializer_list>
+#include <algorithm>
+#include <functional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -17,28 +19,73 @@ inline constexpr raster::Pixel kPaper = raster::MakePixel(255, 255, 255);
 inline constexpr raster::Pixel kPen = raster::MakePixel(0, 0, 0);
 inline constexpr raster::Pixel kBrush = raster::MakePixel(0, 128, 0);
 
-std::string Art(const raster::Framebuffer& framebuffer);
-std::string Art(std::initializer_list<std::string_view> rows);
+inline std::string Art(const raster::Framebuffer& image) {
+    std::string art;
+    for (int y = 0; y < image.Height(); ++y) {
+        art += '\n';
+        for (int x = 0; x < image.Width(); ++x) {
+            const raster::Pixel p = image.At(x, y);
+            art += p == kPaper ? '.' : p == kPen ? '#' : p == kBrush ? 'o' : '?';
+        }
+    }
+    return art;
+}
+
+inline std::string Art(std::string_view rows) {
+    std::string art = "\n" + std::string(rows);
+    std::replace(art.begin(), art.end(), ' ', '\n');
+    return art;
+}
+
+inline raster::Framebuffer FromArt(std::string_view rows) {
+    const int width = static_cast<int>(std::min(rows.find(' '), rows.size()));
+    raster::Framebuffer image(width, static_cast<int>(rows.size() + 1) / (width + 1), kPaper);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i] != ' ') {
+            image.Set(static_cast<int>(i) % (width + 1), static_cast<int>(i) / (width + 1),
+                      rows[i] == '#'   ? kPen
+                      : rows[i] == 'o' ? kBrush
+                                       : kPaper);
+        }
+    }
+    return image;
+}
 
 using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
-PixelSet PixelsOf(const raster::Framebuffer& framebuffer, raster::Pixel color);
 
-// Rows of test tables print as their name; a test file brings this in with
-// `using raster_test::PrintTo;` next to its table.
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
+inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel color) {
+    PixelSet pixels;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            if (image.At(x, y) == color) {
+                pixels.emplace(x, y);
+            }
+        }
+    }
+    return pixels;
 }
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
+
+// The smallest rectangle holding every pixel (x, y) for which `wanted` holds.
+inline raster::Rect BoundsWhere(const raster::Framebuffer& image,
+                                const std::function<bool(int, int)>& wanted) {
+    raster::Rect bounds;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            bounds = wanted(x, y) ? raster::Union(bounds, {x, y, x + 1, y + 1}) : bounds;
+        }
+    }
+    return bounds;
+}
+
+inline raster::Rect ChangedBounds(const raster::Framebuffer& before,
+                                  const raster::Framebuffer& after) {
+    return BoundsWhere(after, [&](int x, int y) { return before.At(x, y) != after.At(x, y); });
 }
 
 }  // namespace raster_test
 
 namespace raster {
-
-inline void PrintTo(const Rect& rect, std::ostream* os) {
-    *os << "{" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << "}";
+inline void PrintTo(const Rect& r, std::ostream* os) {
+    *os << "{" << r.left << "," << r.top << "," << r.right << "," << r.bottom << "}";
 }
-
 }  // namespace raster

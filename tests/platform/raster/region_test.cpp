@@ -1,6 +1,10 @@
+// Regions against a pixel model: every operation keeps exactly the right pixels, in rectangles
+// that neither overlap nor are empty.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 #include <vector>
 
 #include "platform/raster/region.h"
@@ -10,15 +14,14 @@ namespace {
 
 using raster::Rect;
 using raster::Region;
+using Rects = std::vector<Rect>;
+using Inside = std::function<bool(int, int)>;
 
-constexpr int kGrid = 24;  // every case lies well inside -kGrid..kGrid
-
-// The pixels of the grid for which `inside` holds, as a picture, so that a failure shows both.
-template <typename Inside>
-std::string Picture(Inside inside) {
+// The pixels of -24..23 × -24..23 for which `inside` holds, as a picture.
+std::string Picture(const Inside& inside) {
     std::string picture;
-    for (int y = -kGrid; y < kGrid; ++y) {
-        for (int x = -kGrid; x < kGrid; ++x) {
+    for (int y = -24; y < 24; ++y) {
+        for (int x = -24; x < 24; ++x) {
             picture += inside(x, y) ? '#' : '.';
         }
         picture += '\n';
@@ -26,140 +29,91 @@ std::string Picture(Inside inside) {
     return picture;
 }
 
-std::string Coverage(const Region& region) {
-    return Picture([&](int x, int y) { return region.Contains(x, y); });
+bool InAny(const Rects& rects, int x, int y) {
+    return std::any_of(rects.begin(), rects.end(), [&](const Rect& r) { return r.Contains(x, y); });
 }
 
-bool InAny(const std::vector<Rect>& rects, int x, int y) {
-    for (const Rect& r : rects) {
-        if (r.Contains(x, y)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// The region's own rectangles must neither overlap nor be empty, and must hold its pixels.
-void ExpectWellFormed(const Region& region) {
-    const std::vector<Rect>& rects = region.Rects();
+void ExpectHolds(const Region& region, const Inside& inside) {
+    const Rects& rects = region.Rects();
     for (size_t i = 0; i < rects.size(); ++i) {
         EXPECT_FALSE(rects[i].IsEmpty());
         for (size_t j = i + 1; j < rects.size(); ++j) {
-            EXPECT_TRUE(raster::Intersect(rects[i], rects[j]).IsEmpty())
-                << "rects " << i << " and " << j << " overlap";
+            EXPECT_TRUE(raster::Intersect(rects[i], rects[j]).IsEmpty()) << i << " overlaps " << j;
         }
     }
-    EXPECT_EQ(Coverage(region), Picture([&](int x, int y) { return InAny(rects, x, y); }));
+    EXPECT_EQ(Picture([&](int x, int y) { return region.Contains(x, y); }), Picture(inside));
 }
 
-Region Build(const std::vector<Rect>& rects) {
+class RegionTest : public ::testing::TestWithParam<Rects> {};
+
+TEST_P(RegionTest, AddIntersectOffsetAndBoundsKeepExactlyTheirPixels) {
+    const Rects& rects = GetParam();
     Region region;
     for (const Rect& r : rects) {
         region.Add(r);
     }
-    return region;
-}
+    ExpectHolds(region, [&](int x, int y) { return InAny(rects, x, y); });
 
-class RegionAlgebraTest : public ::testing::TestWithParam<std::vector<Rect>> {};
-
-TEST_P(RegionAlgebraTest, AddCoversExactlyTheUnionWithoutOverlap) {
-    const Region region = Build(GetParam());
-    ExpectWellFormed(region);
-    EXPECT_EQ(Coverage(region), Picture([&](int x, int y) { return InAny(GetParam(), x, y); }));
-}
-
-TEST_P(RegionAlgebraTest, BoundsIsTheSmallestRectangleHoldingEveryPixel) {
-    Rect expected;
-    for (int y = -kGrid; y < kGrid; ++y) {
-        for (int x = -kGrid; x < kGrid; ++x) {
-            if (InAny(GetParam(), x, y)) {
-                expected = raster::Union(expected, {x, y, x + 1, y + 1});
-            }
+    Rect bounds;
+    for (int y = -24; y < 24; ++y) {
+        for (int x = -24; x < 24; ++x) {
+            bounds = InAny(rects, x, y) ? raster::Union(bounds, {x, y, x + 1, y + 1}) : bounds;
         }
     }
-    EXPECT_EQ(Build(GetParam()).Bounds(), expected);
-}
+    EXPECT_EQ(region.Bounds(), bounds);
 
-TEST_P(RegionAlgebraTest, IntersectWithKeepsOnlyPixelsInsideTheRectangle) {
     const Rect window{-3, -2, 7, 5};
-    Region region = Build(GetParam());
-    region.IntersectWith(window);
-    ExpectWellFormed(region);
-    EXPECT_EQ(Coverage(region), Picture([&](int x, int y) {
-                  return window.Contains(x, y) && InAny(GetParam(), x, y);
-              }));
+    Region clipped = region;
+    clipped.IntersectWith(window);
+    ExpectHolds(clipped, [&](int x, int y) { return window.Contains(x, y) && InAny(rects, x, y); });
+
+    Region moved = region;
+    moved.Offset(3, -4);
+    ExpectHolds(moved, [&](int x, int y) { return InAny(rects, x - 3, y + 4); });
+
+    const Rect corner{-10, -10, -6, -6};
+    Region joined(corner);
+    joined.Add(region);
+    joined.Add(joined);
+    ExpectHolds(joined, [&](int x, int y) { return corner.Contains(x, y) || InAny(rects, x, y); });
 }
 
-TEST_P(RegionAlgebraTest, OffsetMovesEveryPixel) {
-    Region region = Build(GetParam());
-    region.Offset(3, -4);
-    EXPECT_EQ(Coverage(region),
-              Picture([&](int x, int y) { return InAny(GetParam(), x - 3, y + 4); }));
-}
-
-TEST_P(RegionAlgebraTest, AddingARegionEqualsAddingItsRectangles) {
-    Region region = Build({{-10, -10, -6, -6}});
-    region.Add(Build(GetParam()));
-    std::vector<Rect> all = GetParam();
-    all.push_back({-10, -10, -6, -6});
-    ExpectWellFormed(region);
-    EXPECT_EQ(Coverage(region), Picture([&](int x, int y) { return InAny(all, x, y); }));
-}
-
+// Empty rectangles, overlaps, rectangles inside or covering earlier ones, crosses, holes.
 INSTANTIATE_TEST_SUITE_P(
-    Shapes, RegionAlgebraTest,
-    ::testing::Values(std::vector<Rect>{}, std::vector<Rect>{{0, 0, 4, 4}},
-                      std::vector<Rect>{{0, 0, 0, 5}, {3, 3, 2, 8}},  // empty ones add nothing
-                      std::vector<Rect>{{0, 0, 6, 6}, {3, 3, 9, 9}},
-                      std::vector<Rect>{{0, 0, 10, 10}, {2, 2, 4, 4}},  // inside an earlier one
-                      std::vector<Rect>{{2, 2, 4, 4}, {0, 0, 10, 10}},  // covering earlier ones
-                      std::vector<Rect>{{0, 4, 12, 6}, {5, 0, 7, 12}},  // a cross
-                      std::vector<Rect>{{-8, -8, 8, -4}, {-8, 4, 8, 8}, {-9, -9, 9, 9}},
-                      std::vector<Rect>{{0, 0, 3, 3}, {3, 0, 6, 3}, {0, 3, 6, 6}, {1, 1, 5, 5}},
-                      std::vector<Rect>{{-5, 0, 5, 1},
-                                        {-4, 1, 4, 2},
-                                        {-3, -1, 3, 5},
-                                        {-6, 3, 0, 4},
-                                        {2, -6, 9, 0},
-                                        {-20, -20, -15, 20}}));
+    Shapes, RegionTest,
+    ::testing::Values(
+        Rects{}, Rects{{0, 0, 4, 4}}, Rects{{0, 0, 0, 5}, {3, 3, 2, 8}},
+        Rects{{0, 0, 6, 6}, {3, 3, 9, 9}}, Rects{{0, 0, 10, 10}, {2, 2, 4, 4}},
+        Rects{{2, 2, 4, 4}, {0, 0, 10, 10}}, Rects{{0, 4, 12, 6}, {5, 0, 7, 12}},
+        Rects{{-8, -8, 8, -4}, {-8, 4, 8, 8}, {-9, -9, 9, 9}},
+        Rects{{0, 0, 3, 3}, {3, 0, 6, 3}, {0, 3, 6, 6}, {1, 1, 5, 5}},
+        Rects{{-5, 0, 5, 1}, {-4, 1, 4, 2}, {-3, -1, 3, 5}, {-6, 3, 0, 4}, {2, -6, 9, 0}},
+        Rects{{-20, -20, -15, 20}, {-3, -1, 3, 5}, {-6, 3, 0, 4}}));
 
-TEST(RegionTest, EmptyRegionHasNoPixelsAndEmptyBounds) {
-    const Region region;
+TEST(RegionEdgeTest, TouchingRepeatedNeighbouringAndFarRectangles) {
+    Region region(Rect{0, 0, 5, 5});
+    region.IntersectWith({5, 0, 9, 5});
     EXPECT_TRUE(region.IsEmpty());
-    EXPECT_FALSE(region.Contains(0, 0));
     EXPECT_TRUE(region.Bounds().IsEmpty());
-}
 
-// Update regions grow by repeated and neighbouring invalidations; they must stay short.
-TEST(RegionTest, RepeatedAndNeighbouringRectanglesStayFewRectangles) {
-    Region region;
+    // Update regions grow by repeated and neighbouring invalidations; they must stay short.
     for (int i = 0; i < 50; ++i) {
         region.Add(Rect{0, 0, 10, 10});
     }
-    EXPECT_EQ(region.Rects().size(), 1u);
-    for (int i = 0; i < 8; ++i) {
-        region.Add(Rect{i * 3, 12, i * 3 + 2, 14});
-    }
-    region.Add(Rect{-1, -1, 30, 20});
     EXPECT_EQ(region.Rects().size(), 1u);
     Region row;
     for (int x = 0; x < 176; ++x) {
         row.Add(Rect{x, 0, x + 1, 1});
     }
-    ASSERT_EQ(row.Rects().size(), 1u);
-    EXPECT_EQ(row.Rects()[0], (Rect{0, 0, 176, 1}));
-}
+    EXPECT_EQ(row.Rects(), (Rects{{0, 0, 176, 1}}));
+    row.Add(Rect{3, 5, 9, 8});
+    row.Add(Rect{-1, -1, 200, 20});
+    EXPECT_EQ(row.Rects(), (Rects{{-1, -1, 200, 20}}));
 
-TEST(RegionTest, IntersectWithADisjointRectangleEmptiesIt) {
-    Region region(Rect{0, 0, 5, 5});
-    region.IntersectWith({5, 0, 9, 5});
-    EXPECT_TRUE(region.IsEmpty());
-}
-
-TEST(RegionTest, OffsetNearTheIntegerLimitsSaturatesInsteadOfOverflowing) {
-    Region region(Rect{INT_MAX - 4, 0, INT_MAX, 4});
-    region.Offset(10, 0);
-    EXPECT_TRUE(region.IsEmpty());
+    // Offsets saturate at the integer limits instead of overflowing.
+    Region high(Rect{INT_MAX - 4, 0, INT_MAX, 4});
+    high.Offset(10, 0);
+    EXPECT_TRUE(high.IsEmpty());
     Region low(Rect{INT_MIN, 0, INT_MIN + 8, 4});
     low.Offset(-4, 0);
     EXPECT_TRUE(low.Contains(INT_MIN, 0));

@@ -1,0 +1,474 @@
+// The backend: its pure decisions (desktop keys to phone keys, what each SDL event means, where
+// the screen sits in the window, the window's scale, the video driver), then a live headless
+// window: input through SDL's queue, waits and wakes, frames, screenshots, one backend at a time.
+#include <SDL.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/backend/backend.h"
+#include "platform/backend/event_map.h"
+#include "platform/backend/key_map.h"
+#include "platform/backend/screen_layout.h"
+#include "platform/backend/sdl_backend.h"
+#include "platform/backend/video_driver.h"
+#include "platform/backend/window_scale.h"
+#include "platform/raster/bmp_decode.h"
+
+namespace backend {
+
+void PrintTo(const InputEvent& event, std::ostream* os) {
+    static constexpr const char* kKinds[] = {"None", "KeyDown", "KeyUp", "Click", "Close", "Wake"};
+    *os << kKinds[static_cast<int>(event.kind)] << "{key=0x" << std::hex << event.key << std::dec
+        << (event.repeat ? " repeat" : "") << " x=" << event.x << " y=" << event.y << "}";
+}
+
+namespace {
+
+constexpr int kScreenWidth = 176;
+constexpr int kScreenHeight = 220;
+
+InputEvent KeyDown(unsigned key, bool repeat = false) {
+    return {.kind = InputKind::KeyDown, .key = key, .repeat = repeat};
+}
+InputEvent KeyUp(unsigned key) {
+    return {.kind = InputKind::KeyUp, .key = key};
+}
+InputEvent ClickAt(int x, int y) {
+    return {.kind = InputKind::Click, .x = x, .y = y};
+}
+InputEvent OfKind(InputKind kind) {
+    return {.kind = kind};
+}
+
+// A headless window at scale 3, whatever TALVEX_SCALE the developer's session has. A wait that
+// nothing ends (a lost wake) ends the test with a message instead of hanging.
+class BackendTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        signal(SIGALRM, [](int) {
+            static const char why[] = "blocked for 30 s: a wait never ended\n";
+            (void)!write(STDERR_FILENO, why, sizeof why - 1);
+            _exit(1);
+        });
+        alarm(30);
+        setenv("TALVEX_SCALE", "3", 1);
+        backend_ = CreateSdlBackend(kScreenWidth, kScreenHeight);
+        ASSERT_NE(backend_, nullptr) << "no headless window; is SDL_VIDEODRIVER=dummy set?";
+    }
+    void TearDown() override { alarm(0); }
+    // The next input within timeoutMs, or nothing.
+    std::optional<InputEvent> Next(int timeoutMs = 1000) {
+        InputEvent event;
+        return backend_->WaitInput(&event, timeoutMs) ? std::optional(event) : std::nullopt;
+    }
+
+    std::unique_ptr<Backend> backend_;
+};
+
+TEST(KeyMapTest, DesktopKeysGiveThePhonesKeysOrNothing) {
+    const std::pair<SDL_Keycode, unsigned> keys[] = {
+        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},       {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28},
+        {SDLK_RETURN, 0x0D}, {SDLK_KP_ENTER, 0x0D}, {SDLK_F1, 0x70},    {SDLK_F2, 0x71},
+        {SDLK_ESCAPE, 0x1B}, {SDLK_BACKSPACE, 0x1B}};
+    for (const auto& [desktop, phone] : keys) {
+        EXPECT_EQ(PhoneKeyFor(desktop), phone) << SDL_GetKeyName(desktop);
+    }
+    const SDL_Keycode keypad[] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
+                                  SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
+    for (unsigned digit = 0; digit < 10; ++digit) {
+        EXPECT_EQ(PhoneKeyFor(SDLK_0 + static_cast<SDL_Keycode>(digit)), 0x30 + digit);
+        EXPECT_EQ(PhoneKeyFor(keypad[digit]), 0x30 + digit) << "keypad " << digit;
+    }
+    for (SDL_Keycode lacking :
+         {SDLK_a, SDLK_SPACE, SDLK_TAB, SDLK_F3, SDLK_F12, SDLK_LSHIFT, SDLK_DELETE, SDLK_KP_PLUS,
+          SDLK_KP_PERIOD, SDLK_HOME, SDLK_UNKNOWN}) {
+        EXPECT_EQ(PhoneKeyFor(lacking), std::nullopt) << SDL_GetKeyName(lacking);
+    }
+}
+
+// On AZERTY the digit row gives & é " ' ( - è _ ç à without Shift: its position counts.
+TEST(KeyMapTest, TheDigitRowCountsByPosition) {
+    EXPECT_EQ(PhoneKeyFor(SDLK_AMPERSAND, SDL_SCANCODE_1), 0x31u);
+    EXPECT_EQ(PhoneKeyFor(SDLK_QUOTEDBL, SDL_SCANCODE_3), 0x33u);
+    EXPECT_EQ(PhoneKeyFor(0xE0 /* à */, SDL_SCANCODE_0), 0x30u);
+    EXPECT_EQ(PhoneKeyFor(SDLK_a, SDL_SCANCODE_Q), std::nullopt);
+    EXPECT_EQ(PhoneKeyFor(SDLK_MINUS, SDL_SCANCODE_MINUS), std::nullopt);
+}
+
+constexpr Uint32 kWakeType = SDL_USEREVENT + 7;
+
+SDL_Event Event(Uint32 type, Sint32 detail = 0, bool repeat = false) {
+    SDL_Event event{};
+    event.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
+        event.key.keysym.sym = detail;
+        event.key.repeat = repeat;
+    } else if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
+        event.button.button = static_cast<Uint8>(detail);
+        event.button.x = 12;
+        event.button.y = 34;
+    } else if (type == SDL_WINDOWEVENT) {
+        event.window.event = static_cast<Uint8>(detail);
+    }
+    return event;
+}
+
+TEST(EventMapTest, EachEventIsInputWindowWorkOrNothing) {
+    const struct {
+        SDL_Event event;
+        EventAction action;
+        InputEvent input;
+    } cases[] = {
+        {Event(SDL_KEYDOWN, SDLK_UP), EventAction::Input, KeyDown(0x26)},
+        {Event(SDL_KEYDOWN, SDLK_UP, true), EventAction::Input, KeyDown(0x26, true)},
+        {Event(SDL_KEYUP, SDLK_UP), EventAction::Input, KeyUp(0x26)},
+        {Event(SDL_KEYDOWN, SDLK_q), EventAction::Ignore, {}},
+        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), EventAction::Input, ClickAt(12, 34)},
+        {Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), EventAction::Ignore, {}},
+        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), EventAction::Ignore, {}},
+        {Event(SDL_MOUSEMOTION), EventAction::Ignore, {}},
+        {Event(SDL_QUIT), EventAction::Input, OfKind(InputKind::Close)},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), EventAction::Input,
+         OfKind(InputKind::Close)},
+        {Event(kWakeType), EventAction::Input, OfKind(InputKind::Wake)},
+        {Event(kWakeType + 1), EventAction::Ignore, {}},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED), EventAction::Repaint, {}},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED), EventAction::Repaint, {}},
+        {Event(SDL_RENDER_TARGETS_RESET), EventAction::Repaint, {}},
+        {Event(SDL_RENDER_DEVICE_RESET), EventAction::RecreateTextures, {}},
+        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED), EventAction::Ignore, {}},
+        {Event(SDL_TEXTINPUT), EventAction::Ignore, {}},
+    };
+    for (const auto& c : cases) {
+        const TranslatedEvent translated = TranslateEvent(c.event, kWakeType);
+        EXPECT_EQ(translated.action, c.action) << "event type 0x" << std::hex << c.event.type;
+        if (c.action == EventAction::Input) {
+            EXPECT_EQ(translated.input, c.input);
+        }
+    }
+}
+
+struct WindowCase {
+    int width, height, scale, left, top;  // where the screen's first pixel begins
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os) {
+    *os << c.width << "x" << c.height << " window";
+}
+
+class ScreenLayoutTest : public ::testing::TestWithParam<WindowCase> {};
+
+// The largest whole scale that fits, centred; every screen pixel maps there and back, and the
+// border around the screen is no pixel of it.
+TEST_P(ScreenLayoutTest, ScalesCentresAndMapsEveryPixelThereAndBack) {
+    const auto [width, height, scale, left, top] = GetParam();
+    const ScreenLayout layout(width, height, kScreenWidth, kScreenHeight);
+    EXPECT_EQ(layout.Scale(), scale);
+    EXPECT_EQ(layout.ToWindow(0, 0), (ScreenPoint{left + scale / 2, top + scale / 2}));
+    for (int y = 0; y < kScreenHeight; ++y) {
+        for (int x = 0; x < kScreenWidth; ++x) {
+            const ScreenPoint window = layout.ToWindow(x, y);
+            ASSERT_EQ(layout.ToScreen(window.x, window.y), (ScreenPoint{x, y})) << x << "," << y;
+        }
+    }
+    const int right = left + kScreenWidth * scale;
+    const int bottom = top + kScreenHeight * scale;
+    const int midX = layout.ToWindow(kScreenWidth / 2, 0).x;
+    const int midY = layout.ToWindow(0, kScreenHeight / 2).y;
+    EXPECT_EQ(layout.ToScreen(left, midY), (ScreenPoint{0, kScreenHeight / 2}));
+    EXPECT_EQ(layout.ToScreen(left - 1, midY), std::nullopt);
+    EXPECT_EQ(layout.ToScreen(right - 1, midY), (ScreenPoint{kScreenWidth - 1, kScreenHeight / 2}));
+    EXPECT_EQ(layout.ToScreen(right, midY), std::nullopt);
+    EXPECT_EQ(layout.ToScreen(midX, top), (ScreenPoint{kScreenWidth / 2, 0}));
+    EXPECT_EQ(layout.ToScreen(midX, top - 1), std::nullopt);
+    EXPECT_EQ(layout.ToScreen(midX, bottom - 1),
+              (ScreenPoint{kScreenWidth / 2, kScreenHeight - 1}));
+    EXPECT_EQ(layout.ToScreen(midX, bottom), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowSizes, ScreenLayoutTest,
+    ::testing::Values(WindowCase{176, 220, 1, 0, 0}, WindowCase{528, 660, 3, 0, 0},
+                      WindowCase{600, 800, 3, 36, 70}, WindowCase{1000, 660, 3, 236, 0},
+                      WindowCase{400, 500, 2, 24, 30}, WindowCase{1408, 1760, 8, 0, 0},
+                      WindowCase{100, 100, 1, -38, -60}));
+
+TEST(WindowScaleTest, ScaleIsOneToEightAndTheDefaultShrinksToFitTheDisplay) {
+    EXPECT_EQ(ParseScale("1"), 1);
+    EXPECT_EQ(ParseScale("8"), 8);
+    for (const char* text : {"", "0", "9", "-2", "3x", " 3", "2.5", "abc", "99999999999"}) {
+        EXPECT_EQ(ParseScale(text), std::nullopt) << "\"" << text << "\"";
+    }
+    EXPECT_EQ(ParseScale(nullptr), std::nullopt);
+    EXPECT_EQ(FitDefaultScale(176, 220, 1920, 1050), 3);
+    EXPECT_EQ(FitDefaultScale(176, 220, 528, 660), 3);
+    EXPECT_EQ(FitDefaultScale(176, 220, 1024, 600), 2);
+    EXPECT_EQ(FitDefaultScale(176, 220, 527, 1000), 2);
+    EXPECT_EQ(FitDefaultScale(176, 220, 320, 200), 1);
+    EXPECT_EQ(FitDefaultScale(176, 220, 0, 0), 3) << "an unknown display keeps the default";
+}
+
+TEST(VideoDriverTest, ANamedDriverIsKeptElseADisplayOrTheDummyDriverDecides) {
+    constexpr VideoDriverChoice kDesktop{.headless = false, .forceDummy = false};
+    constexpr VideoDriverChoice kNamedHeadless{.headless = true, .forceDummy = false};
+    constexpr VideoDriverChoice kDummy{.headless = true, .forceDummy = true};
+    const struct {
+        const char* driver;
+        const char* display;
+        const char* wayland;
+        VideoDriverChoice expected;
+    } cases[] = {
+        {nullptr, ":0", nullptr, kDesktop},
+        {nullptr, nullptr, "wayland-0", kDesktop},
+        {nullptr, nullptr, nullptr, kDummy},
+        {"", "", "", kDummy},
+        {"dummy", ":0", nullptr, kNamedHeadless},
+        {"offscreen", nullptr, nullptr, kNamedHeadless},
+        {"offscreen,dummy", nullptr, nullptr, kNamedHeadless},
+        {"dummy,x11", ":0", nullptr, kDesktop},
+        {"x11", nullptr, nullptr, kDesktop},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ChooseVideoDriver(c.driver, c.display, c.wayland), c.expected)
+            << (c.driver ? c.driver : "unset") << " " << (c.display ? c.display : "unset");
+    }
+}
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+class InputTest : public BackendTest {
+  protected:
+    // Nothing comes within 60 ms, and the wait lasts that long.
+    void ExpectNothingFor60Ms() {
+        const auto start = Clock::now();
+        EXPECT_EQ(Next(60), std::nullopt);
+        EXPECT_GE(Clock::now() - start, 50ms);
+    }
+};
+
+TEST_F(InputTest, KeysComeOutAsPhoneKeysInOrderAndOthersAreSkipped) {
+    ASSERT_TRUE(InjectDesktopKey(SDLK_LEFT, true) && InjectDesktopKey(SDLK_LEFT, true, true) &&
+                InjectDesktopKey(SDLK_a, true) && InjectDesktopKey(SDLK_LEFT, true, true) &&
+                InjectDesktopKey(SDLK_LEFT, false) && InjectDesktopKey(SDLK_KP_ENTER, true) &&
+                InjectDesktopKey(SDLK_BACKSPACE, true) && InjectDesktopKey(SDLK_7, true) &&
+                InjectDesktopKey(SDLK_F2, true));
+    for (const InputEvent& expected :
+         {KeyDown(0x25), KeyDown(0x25, true), KeyDown(0x25, true), KeyUp(0x25), KeyDown(0x0D),
+          KeyDown(0x1B), KeyDown(0x37), KeyDown(0x71)}) {
+        EXPECT_EQ(Next(), expected);
+    }
+    EXPECT_EQ(Next(0), std::nullopt);
+    ASSERT_TRUE(InjectDesktopKey(SDLK_SPACE, true) && InjectDesktopKey(SDLK_TAB, false));
+    ExpectNothingFor60Ms();
+    ASSERT_TRUE(InjectDesktopKey(SDLK_DOWN, true));
+    EXPECT_EQ(Next(0), KeyDown(0x28));
+    EXPECT_FALSE(backend_->WaitInput(nullptr, 0));
+}
+
+// Clicks come back as the screen pixel clicked, whatever the window's size; clicks on the
+// border around the screen are dropped.
+TEST_F(InputTest, ClicksComeBackAsTheScreenPixelInAnyWindowSize) {
+    std::vector<ScreenPoint> pixels{{0, 0}, {175, 0}, {0, 219}, {175, 219}, {88, 110}, {1, 1}};
+    for (int y = 0; y < kScreenHeight; y += 7) {
+        for (int x = 0; x < kScreenWidth; x += 11) {
+            pixels.push_back({x, y});
+        }
+    }
+    for (const auto& [width, height] : {std::pair{0, 0}, {600, 800}, {400, 500}}) {
+        ASSERT_TRUE(width == 0 || ResizeDesktopWindow(width, height));
+        for (const ScreenPoint& p : pixels) {
+            ASSERT_TRUE(InjectClick(p.x, p.y));
+            EXPECT_EQ(Next(), ClickAt(p.x, p.y)) << width << "x" << height;
+        }
+        EXPECT_EQ(Next(0), std::nullopt) << "a click gave more than one event";
+    }
+    for (const ScreenPoint p :
+         {ScreenPoint{-5, 100}, {kScreenWidth, 100}, {80, -5}, {80, kScreenHeight}}) {
+        ASSERT_TRUE(InjectClick(p.x, p.y));
+    }
+    ExpectNothingFor60Ms();
+    ASSERT_TRUE(InjectClose());
+    EXPECT_EQ(Next(), OfKind(InputKind::Close));
+    EXPECT_EQ(Next(0), std::nullopt);
+}
+
+using WakeTest = BackendTest;
+
+// Wakes keep their place among input; wakes before a read are read as one, also by a read that
+// does not wait right after one that did.
+TEST_F(WakeTest, WakesKeepTheirPlaceAmongInputAndThoseBeforeAReadAreReadAsOne) {
+    ASSERT_TRUE(InjectDesktopKey(SDLK_UP, true));
+    backend_->Wake();
+    ASSERT_TRUE(InjectDesktopKey(SDLK_DOWN, true));
+    EXPECT_EQ(Next(), KeyDown(0x26));
+    EXPECT_EQ(Next(), OfKind(InputKind::Wake));
+    EXPECT_EQ(Next(), KeyDown(0x28));
+    std::vector<std::thread> wakers;
+    for (int t = 0; t < 4; ++t) {
+        wakers.emplace_back([this] {
+            for (int i = 0; i < 500; ++i) {
+                backend_->Wake();
+            }
+        });
+    }
+    for (std::thread& waker : wakers) {
+        waker.join();
+    }
+    EXPECT_EQ(Next(0), OfKind(InputKind::Wake));
+    EXPECT_EQ(Next(0), std::nullopt);
+    backend_->Wake();
+    EXPECT_EQ(Next(0), OfKind(InputKind::Wake)) << "a read wake held back the next one";
+}
+
+// The way the message queue uses it: post under a lock, then wake; the reader waits without end
+// and drains after each wake, and must see every post.
+TEST_F(WakeTest, NoPostIsLeftUnseenWhenWakesAreMerged) {
+    constexpr int kPosts = 3000;
+    std::mutex mutex;
+    std::deque<int> posted;
+    std::thread poster([&] {
+        for (int i = 0; i < kPosts; ++i) {
+            {
+                std::lock_guard lock(mutex);
+                posted.push_back(i);
+            }
+            backend_->Wake();
+            if (i % 100 == 99) {
+                std::this_thread::sleep_for(1ms);  // so that the reader needs many wakes
+            }
+        }
+    });
+    int seen = 0;
+    while (seen < kPosts) {
+        if (Next(-1) != OfKind(InputKind::Wake)) {
+            ADD_FAILURE() << "stopped after " << seen << " of " << kPosts << " posts";
+            break;
+        }
+        std::lock_guard lock(mutex);
+        for (; !posted.empty(); posted.pop_front(), ++seen) {
+            EXPECT_EQ(posted.front(), seen);
+        }
+    }
+    poster.join();
+}
+
+// A frame in which every pixel differs from its neighbours in each colour channel.
+raster::Framebuffer Pattern(int width, int height) {
+    raster::Framebuffer frame(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            frame.Set(x, y, raster::MakePixel(x * 7 + y, y * 5 + x * 3, (x ^ y) * 11));
+        }
+    }
+    return frame;
+}
+
+bool WindowHidden() {
+    SDL_Window* window = SDL_GetWindowFromID(SdlBackend::Current()->WindowId());
+    return window == nullptr || (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) != 0;
+}
+
+using FrameTest = BackendTest;
+
+// A process that ends before its first frame (a second start) shows no window at all.
+TEST_F(FrameTest, LastFrameIsThePresentedScreenSizedFrameAndTheWindowShowsWithIt) {
+    EXPECT_TRUE(backend_->LastFrame() == raster::Framebuffer(kScreenWidth, kScreenHeight, 0));
+    backend_->Present(raster::Framebuffer(kScreenWidth / 2, kScreenHeight, 0xFFFFFF));
+    backend_->Present(raster::Framebuffer());
+    EXPECT_TRUE(WindowHidden()) << "shown without a frame to show";
+    raster::Framebuffer frame = Pattern(kScreenWidth, kScreenHeight);
+    backend_->Present(frame);
+    EXPECT_FALSE(WindowHidden());
+    EXPECT_TRUE(backend_->LastFrame() == frame);
+    frame.Set(100, 200, raster::MakePixel(1, 2, 3));
+    backend_->Present(frame);
+    backend_->Present(raster::Framebuffer(kScreenWidth, kScreenHeight / 2, 0xFFFFFF));
+    EXPECT_TRUE(backend_->LastFrame() == frame);
+    ASSERT_TRUE(ResizeDesktopWindow(700, 900));
+    EXPECT_EQ(Next(60), std::nullopt) << "a repaint on the window's behalf gave input";
+}
+
+// The saved file as the platform's own decoder reads it; empty when it cannot.
+raster::Framebuffer Load(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+    return raster::DecodeBmp(bytes).value_or(raster::Framebuffer());
+}
+
+// Rows of 24-bit BMP files are padded to four bytes, which a width of 3 needs.
+TEST(SaveBmpTest, TheFileHoldsTheSamePixelsAndFailuresWriteNothing) {
+    const std::string path = ::testing::TempDir() + "backend_screen.bmp";
+    for (const auto& [width, height] : {std::pair{kScreenWidth, kScreenHeight}, {3, 5}}) {
+        const raster::Framebuffer frame = Pattern(width, height);
+        ASSERT_TRUE(SaveBmp(frame, path));
+        EXPECT_TRUE(Load(path) == frame) << width << "x" << height;
+        std::remove(path.c_str());
+    }
+    EXPECT_FALSE(SaveBmp(Pattern(4, 4), ::testing::TempDir() + "no-such-folder/screen.bmp"));
+    EXPECT_FALSE(SaveBmp(raster::Framebuffer(), path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST(WindowSizeTest, TheWindowOpensAtScaleThreeOrTheScaleTalvexScaleAsks) {
+    for (const auto& [scale, expected] :
+         {std::pair{"", 3}, {"1", 1}, {"2", 2}, {"12", 3}, {"two", 3}}) {
+        setenv("TALVEX_SCALE", scale, 1);
+        const auto backend = CreateSdlBackend(kScreenWidth, kScreenHeight);
+        ASSERT_NE(backend, nullptr);
+        int width = 0;
+        int height = 0;
+        SDL_GetWindowSize(SDL_GetWindowFromID(SdlBackend::Current()->WindowId()), &width, &height);
+        EXPECT_EQ(width, expected * kScreenWidth) << scale;
+        EXPECT_EQ(height, expected * kScreenHeight) << scale;
+    }
+}
+
+// One backend per process: a second is refused while the first lives, takes nothing from it,
+// and a new one after it reads nothing the last left; a raise shows it before any frame.
+TEST(BackendLifetimeTest, OneBackendAtATimeEachStartingClean) {
+    EXPECT_FALSE(InjectDesktopKey(SDLK_UP, true) || InjectClick(10, 10) || InjectClose() ||
+                 ResizeDesktopWindow(600, 800))
+        << "injected without a backend";
+    EXPECT_EQ(CreateSdlBackend(0, kScreenHeight), nullptr);
+    EXPECT_EQ(CreateSdlBackend(kScreenWidth, -1), nullptr);
+    auto first = CreateSdlBackend(kScreenWidth, kScreenHeight);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(CreateSdlBackend(kScreenWidth, kScreenHeight), nullptr);
+    ASSERT_TRUE(InjectDesktopKey(SDLK_RIGHT, true));
+    InputEvent event;
+    ASSERT_TRUE(first->WaitInput(&event, 1000));
+    EXPECT_EQ(event, KeyDown(0x27));
+    ASSERT_TRUE(InjectDesktopKey(SDLK_UP, true));
+    first->Wake();
+    first.reset();
+
+    auto second = CreateSdlBackend(kScreenWidth, kScreenHeight);
+    ASSERT_NE(second, nullptr);
+    EXPECT_FALSE(second->WaitInput(&event, 0));
+    second->Wake();
+    ASSERT_TRUE(second->WaitInput(&event, 1000));
+    EXPECT_EQ(event, OfKind(InputKind::Wake));
+    second->Raise();
+    EXPECT_FALSE(WindowHidden()) << "a raise did not show the window before any frame";
+}
+
+}  // namespace
+}  // namespace backend

@@ -1,0 +1,277 @@
+// The drawing primitives pixel by pixel: Rectangle, Ellipse, lines and Blit, through the
+// canvas's origin and clip.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "tests/platform/raster/raster_art.h"
+
+namespace {
+
+using raster::Canvas;
+using raster::Framebuffer;
+using raster::Rect;
+using namespace raster_test;
+
+TEST(RectangleTest, DrawsThePlatformsPixels) {
+    const struct {
+        Rect box;
+        raster::PenColor pen;
+        raster::BrushColor brush;
+        const char* expected;
+    } cases[] = {
+        {{1, 0, 6, 4}, kPen, kBrush, ".#####. .#ooo#. .#ooo#. .#####."},
+        {{1, 0, 6, 4}, std::nullopt, kBrush, ".oooo.. .oooo.. .oooo.. ......."},  // one smaller
+        {{0, 0, 4, 3}, kPen, std::nullopt, "####... #..#... ####... ......."},
+        {{5, 2, 7, 4}, kPen, kBrush, "....... ....... .....## .....##"},
+        {{2, 0, 3, 3}, kPen, kBrush, "..#.... ..#.... ..#.... ......."},
+        {{2, 0, 3, 3}, std::nullopt, kBrush, "....... ....... ....... ......."},
+        {{6, 3, 1, 0}, kPen, kBrush, "....... ....... ....... ......."},  // reversed
+        {{-2, 1, 3, 7}, kPen, kBrush, "....... ###.... oo#.... oo#...."},
+    };
+    for (const auto& c : cases) {
+        Framebuffer image(7, 4, kPaper);
+        raster::DrawRectangle(raster::CanvasFor(image), c.box, c.pen, c.brush);
+        EXPECT_EQ(Art(image), Art(c.expected)) << ::testing::PrintToString(c.box);
+    }
+}
+
+TEST(RectangleTest, FillRectIsRightAndBottomExclusiveAndSetPixelIgnoresPixelsOutside) {
+    Framebuffer image(6, 4, kPaper);
+    const Canvas canvas = raster::CanvasFor(image);
+    raster::FillRect(canvas, {1, 1, 4, 3}, kBrush);
+    raster::SetPixel(canvas, 5, 0, kPen);
+    raster::SetPixel(canvas, 6, 0, kPen);
+    EXPECT_EQ(Art(image), Art(".....# .ooo.. .ooo.. ......"));
+}
+
+// Boxes of every width (the parameter) and height from 1 to 15 pixels: symmetric rows, each one
+// run widening towards the middle, the pen exactly on the shape's edge, touching the box's.
+class EllipseShapeTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(EllipseShapeTest, IsASymmetricOutlinedShapeFillingItsBox) {
+    for (int height = 1; height <= 15; ++height) {
+        const Rect box{3, 2, 3 + GetParam(), 2 + height};
+        Framebuffer image(20, 20, kPaper);
+        raster::DrawEllipse(raster::CanvasFor(image), box, kPen, kBrush);
+        SCOPED_TRACE(::testing::Message() << GetParam() << " x " << height << Art(image));
+        const auto at = [&](int x, int y) {
+            return image.Contains(x, y) ? image.At(x, y) : kPaper;
+        };
+        int previousWidth = 0;
+        for (int y = 0; y < 20; ++y) {
+            int runs = 0;
+            int width = 0;
+            for (int x = 0; x < 20; ++x) {
+                const raster::Pixel p = at(x, y);
+                if (p == kPaper) {
+                    continue;
+                }
+                EXPECT_TRUE(box.Contains(x, y)) << x << "," << y;
+                EXPECT_EQ(at(box.left + box.right - 1 - x, y), p) << x << "," << y;
+                EXPECT_EQ(at(x, box.top + box.bottom - 1 - y), p) << x << "," << y;
+                const bool edge = at(x - 1, y) == kPaper || at(x + 1, y) == kPaper ||
+                                  at(x, y - 1) == kPaper || at(x, y + 1) == kPaper;
+                EXPECT_EQ(p == kPen, edge) << "the pen is the edge, at " << x << "," << y;
+                runs += at(x - 1, y) == kPaper;
+                ++width;
+            }
+            if (y >= box.top && y < box.top + (height + 1) / 2) {
+                EXPECT_EQ(runs, 1) << "row " << y;
+                EXPECT_GE(width, previousWidth) << "row " << y;
+                previousWidth = width;
+            }
+        }
+        EXPECT_EQ(image.At(box.left + GetParam() / 2, box.top), kPen);
+        EXPECT_EQ(image.At(box.left, box.top + height / 2), kPen);
+        Framebuffer unpenned(20, 20, kPaper);
+        Framebuffer smaller(20, 20, kPaper);
+        raster::DrawEllipse(raster::CanvasFor(unpenned), box, std::nullopt, kBrush);
+        raster::DrawEllipse(raster::CanvasFor(smaller),
+                            {box.left, box.top, box.right - 1, box.bottom - 1}, kBrush, kBrush);
+        EXPECT_EQ(Art(unpenned), Art(smaller)) << "without a pen it is one pixel smaller";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, EllipseShapeTest, ::testing::Range(1, 16));
+
+TEST(EllipseTest, DrawsTheExpectedPixels) {
+    const std::pair<Rect, const char*> cases[] = {
+        {{0, 0, 9, 9},
+         "...###... .##ooo##. .#ooooo#. #ooooooo# #ooooooo# #ooooooo# .#ooooo#. .##ooo##. "
+         "...###..."},
+        {{0, 0, 3, 3}, ".#. #o# .#."},
+        {{0, 2, 9, 5}, "......... ......... ..#####.. ##ooooo## ..#####.."},
+    };
+    for (const auto& [box, expected] : cases) {
+        Framebuffer image(box.right, box.bottom, kPaper);
+        raster::DrawEllipse(raster::CanvasFor(image), box, kPen, kBrush);
+        EXPECT_EQ(Art(image), Art(expected));
+    }
+}
+
+// Only the visible rows and columns of a huge box are computed, and nothing overflows.
+TEST(EllipseTest, HugeBoxesFinishAndFillTheVisibleMiddle) {
+    Framebuffer image(8, 8, kPaper);
+    const Canvas canvas = raster::CanvasFor(image);
+    raster::DrawEllipse(canvas, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, kPen, kBrush);
+    EXPECT_EQ(PixelsOf(image, kBrush).size(), 64u);
+    raster::DrawEllipse(canvas, {-1000000000, 3, 1000000000, 5}, kPen, std::nullopt);
+    EXPECT_EQ(Art(image), Art("oooooooo oooooooo oooooooo ######## ######## oooooooo oooooooo "
+                              "oooooooo"));
+}
+
+// Lines from (8, 8) into every octant, along the axes and diagonals, and with halfway ties.
+class LineTest : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(LineTest, OnePixelPerStepNearestTheExactLineFromTheStartLeavingOutTheEnd) {
+    const auto [endX, endY] = GetParam();
+    Framebuffer image(16, 16, kPaper);
+    raster::DrawLine(raster::CanvasFor(image), 8, 8, endX, endY, kPen);
+    SCOPED_TRACE(Art(image));
+    const int dx = endX - 8;
+    const int dy = endY - 8;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    const int direction = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const PixelSet drawn = PixelsOf(image, kPen);
+    std::set<int> stepsDrawn;
+    for (const auto& [x, y] : drawn) {
+        const int step = ((xMajor ? x : y) - 8) * direction;
+        EXPECT_TRUE(step >= 0 && step < steps && stepsDrawn.insert(step).second) << x << "," << y;
+        const double exact = 8 + static_cast<double>(xMajor ? dy : dx) * step / steps;
+        EXPECT_LE(std::fabs((xMajor ? y : x) - exact), 0.5) << x << "," << y;
+    }
+    EXPECT_EQ(drawn.size(), static_cast<size_t>(steps));
+    EXPECT_EQ(drawn.count({8, 8}), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ends, LineTest,
+                         ::testing::ValuesIn(std::vector<std::pair<int, int>>{
+                             {13, 10}, {10, 13}, {6, 13},  {3, 10}, {3, 6},  {6, 3},   {10, 3},
+                             {13, 6},  {14, 8},  {8, 14},  {2, 8},  {8, 1},  {13, 13}, {3, 13},
+                             {3, 3},   {13, 3},  {12, 10}, {4, 6},  {15, 9}, {9, 0}}));
+
+// Halfway ties round away from the start; far ends cost only the visible steps; ends outside
+// the 27-bit device space draw nothing.
+TEST(LineEdgeTest, TiesZeroLengthAndFarEnds) {
+    Framebuffer image(5, 4, kPaper);
+    raster::DrawLine(raster::CanvasFor(image), 0, 0, 4, 1, kPen);
+    raster::DrawLine(raster::CanvasFor(image), 4, 3, 0, 2, kPen);
+    raster::DrawLine(raster::CanvasFor(image), 0, 3, 0, 3, kPen);
+    EXPECT_EQ(Art(image), Art("##... ..##. .##.. ...##"));
+    Framebuffer far(8, 4, kPaper);
+    raster::DrawLine(raster::CanvasFor(far), -100000000, 1, 100000000, 1, kPen);
+    raster::DrawLine(raster::CanvasFor(far), 5, 100000000, 5, -100000000, kPen);
+    raster::DrawLine(raster::CanvasFor(far), -2000000000, 3, 2000000000, 3, kPen);
+    EXPECT_EQ(Art(far), Art(".....#.. ######## .....#.. .....#.."));
+}
+
+// Every primitive, covering the whole framebuffer and more.
+void DrawPrimitive(int which, const Canvas& c) {
+    Framebuffer source(16, 16, kBrush);
+    for (int i = 0; i < 16; ++i) {
+        source.Set(i, (i * 7) % 16, kPen);
+        if (which == 0) {
+            raster::SetPixel(c, i, i, kPen);
+            raster::SetPixel(c, 15 - i, i, kBrush);
+        } else if (which == 4) {
+            raster::DrawLine(c, i * 3 - 4, -2, 22 - i * 3, 18, kPen);
+        }
+    }
+    if (which == 1) {
+        raster::FillRect(c, {-4, -4, 40, 40}, kPen);
+    } else if (which == 2) {
+        raster::DrawRectangle(c, {3, 1, 12, 11}, kPen, kBrush);
+    } else if (which == 3) {
+        raster::DrawEllipse(c, {0, 0, 16, 13}, kPen, kBrush);
+    } else if (which == 5) {
+        raster::Blit(c, -1, 1, 20, 20, source, 0, 0);
+    }
+}
+
+// SetPixel, FillRect, Rectangle, Ellipse, lines, Blit.
+class ClipTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(ClipTest, ClippedDrawingIsTheUnclippedOneInsideTheRegionAndNothingElse) {
+    Framebuffer unclipped(16, 16, kPaper);
+    DrawPrimitive(GetParam(), raster::CanvasFor(unclipped));
+    Framebuffer clipped(16, 16, kPaper);
+    Canvas canvas = raster::CanvasFor(clipped);
+    canvas.clip = raster::Region(Rect{2, 2, 6, 6});
+    canvas.clip.Add(Rect{9, 9, 13, 12});
+    DrawPrimitive(GetParam(), canvas);
+
+    Framebuffer expected(16, 16, kPaper);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            expected.Set(x, y, canvas.clip.Contains(x, y) ? unclipped.At(x, y) : kPaper);
+        }
+    }
+    ASSERT_NE(Art(unclipped), Art(Framebuffer(16, 16, kPaper)));
+    EXPECT_EQ(Art(clipped), Art(expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Primitives, ClipTest, ::testing::Range(0, 6));
+
+TEST(CanvasTest, LogicalCoordinatesAreMovedByTheOriginButTheClipIsNot) {
+    Framebuffer image(8, 6, kPaper);
+    Canvas canvas = raster::CanvasFor(image);
+    canvas.originX = 3;
+    canvas.originY = 2;
+    raster::DrawRectangle(canvas, {0, 0, 4, 3}, kPen, kBrush);
+    canvas.clip = raster::Region(Rect{0, 0, 2, 2});
+    raster::FillRect(canvas, {-3, -2, 10, 10}, kBrush);
+    EXPECT_EQ(Art(image), Art("oo...... oo...... ...####. ...#oo#. ...####. ........"));
+}
+
+TEST(CanvasTest, NoFramebufferNoClipOrAnEmptyFramebufferDrawsNothing) {
+    const Canvas nothing;
+    raster::FillRect(nothing, {0, 0, 10, 10}, kPen);
+    raster::DrawEllipse(nothing, {0, 0, 10, 10}, kPen, kBrush);
+    raster::DrawLine(nothing, 0, 0, 10, 10, kPen);
+    Framebuffer image(4, 4, kPaper);
+    const Canvas unclipped{&image, 0, 0, {}};
+    raster::FillRect(unclipped, {0, 0, 4, 4}, kPen);
+    raster::SetPixel(unclipped, 1, 1, kPen);
+    EXPECT_TRUE(PixelsOf(image, kPen).empty());
+    Framebuffer empty(-3, 5);
+    EXPECT_EQ(empty.Width() + empty.Height(), 0);
+    raster::FillRect(raster::CanvasFor(empty), {-10, -10, 10, 10}, kPen);
+}
+
+TEST(BlitTest, CopiesOnlyWhatIsInsideBothFramebuffers) {
+    const struct {
+        int x, y, width, height, sourceX, sourceY;
+        const char* expected;
+    } cases[] = {
+        {1, 1, 4, 3, 0, 0, "...... .#o#o. .oo##. .#ooo. ......"},
+        {0, 0, 4, 4, 2, 1, "##.... oo.... ...... ...... ......"},  // partly outside the source
+        {3, 3, 4, 3, 0, 0, "...... ...... ...... ...#o# ...oo#"},  // past the target's edge
+        {-1, -2, 4, 3, 0, 0, "ooo... ...... ...... ...... ......"},
+        {0, 0, 3, 3, -1, -1, "...... .#o... .oo... ...... ......"},
+        {1, 1, -4, 3, 0, 0, "...... ...... ...... ...... ......"},
+        {INT_MAX, 0, 4, 3, INT_MIN, 0, "...... ...... ...... ...... ......"},
+    };
+    for (const auto& c : cases) {
+        Framebuffer target(6, 5, kPaper);
+        raster::Blit(raster::CanvasFor(target), c.x, c.y, c.width, c.height,
+                     FromArt("#o#o oo## #ooo"), c.sourceX, c.sourceY);
+        EXPECT_EQ(Art(target), Art(c.expected)) << c.x << "," << c.y << " from " << c.sourceX;
+    }
+}
+
+// Scrolling copies a framebuffer onto itself; each pixel must come from before the copy.
+TEST(BlitTest, OverlappingCopyWithinOneFramebufferReadsTheOriginal) {
+    Framebuffer image = FromArt("#oo#.. o#....");
+    const Canvas canvas = raster::CanvasFor(image);
+    raster::Blit(canvas, 1, 0, 5, 1, image, 0, 0);
+    raster::Blit(canvas, 0, 1, 5, 1, image, 1, 1);
+    EXPECT_EQ(Art(image), Art("##oo#. #....."));
+}
+
+}  // namespace
