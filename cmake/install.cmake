@@ -2,6 +2,7 @@
 # its icon.
 include(GNUInstallDirs)
 install(TARGETS talvex-go RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS talvex-gtp RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/talvex-go.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 # The icon theme's fallback looks up talvex-go.png in a folder for each size.

@@ -20,22 +20,28 @@ int PlaceMachineMove(int* x, int* y) {
     return 1;
 }
 
+void PlayHumanStone(int x, int y) {
+    SetStone(x, y, Position.HumanColor);
+    // Also refreshes LibertyMap for the machine stones, which the move choice reads.
+    RemoveDeadStones(Position.MachineColor);
+}
+
+void PlayMachineReply(int* x, int* y) {
+    if (Position.MachinePasses != PassesThatEndTheGame && PlaceMachineMove(x, y) == 1) {
+        RemoveDeadStones(Position.HumanColor);
+    }
+    if (Position.MachinePasses == PassesThatEndTheGame) {
+        Position.GameActive = 0;
+    }
+}
+
 void PlayTurn(int* x, int* y, int humanPasses) {
     if (Position.GameActive > 0) {
         if (humanPasses == 0) {
-            SetStone(*x, *y, Position.HumanColor);
-            // Also refreshes LibertyMap for the machine stones, which the move choice reads.
-            RemoveDeadStones(Position.MachineColor);
+            PlayHumanStone(*x, *y);
         }
-        if (Position.MachinePasses == PassesThatEndTheGame) {
-            Position.GameActive = 0;
-            return;
-        }
-        if (PlaceMachineMove(x, y) == 1) {
-            RemoveDeadStones(Position.HumanColor);
-        }
-    }
-    if (Position.MachinePasses == PassesThatEndTheGame) {
+        PlayMachineReply(x, y);
+    } else if (Position.MachinePasses == PassesThatEndTheGame) {
         Position.GameActive = 0;
     }
 }

@@ -6,7 +6,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
-    xvfb xdotool python3
+    xvfb xdotool python3 gnugo
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the project three times (plain, AddressSanitizer + UndefinedBehaviorSanitizer,
-# ThreadSanitizer) and runs the whole test suite in each. Fails when any build or test fails.
+# ThreadSanitizer) and runs the whole test suite in each, then fuzzes the GTP front-end for a
+# bounded time. Fails when any build or test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -39,11 +40,43 @@ run_variant() {
     return "$result"
 }
 
+# The GTP front-end's libFuzzer target (clang, ASan + UBSan): built alone and run for a bounded
+# time on arbitrary command input. Counts as one test; a crash, a hang or a sanitizer report
+# fails it, and the input that caused it is kept in build/fuzz/artifacts/.
+run_fuzz() {
+    local dir=build/fuzz
+    echo "== fuzz build"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTALVEX_BUILD_FUZZ=ON \
+        -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" >"$dir.configure.log" 2>&1 ||
+        { cat "$dir.configure.log"; return 1; }
+    cmake --build "$dir" -j "$jobs" --target gtp_fuzz || return 1
+    echo "== fuzz run"
+    mkdir -p "$dir/corpus" "$dir/artifacts"
+    local log="$dir/fuzz.log"
+    "$dir/tests/gtp/fuzz/gtp_fuzz" "$dir/corpus" tests/gtp/fuzz/corpus \
+        -dict=tests/gtp/fuzz/gtp.dict -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$dir/artifacts/" -print_final_stats=1 >"$log" 2>&1
+    local result=$?
+    if [ "$result" -ne 0 ] || grep -qE '^SUMMARY: |runtime error:' "$log"; then
+        tail -n 60 "$log"
+        echo "fuzz: FAILED (the input is in $dir/artifacts/)"
+        return 1
+    fi
+    grep -E '^(Done|stat::number_of_executed_units)' "$log"
+    echo "fuzz: passed"
+}
+
 mkdir -p build
 run_variant normal none ON || status=1
 # Sanitizer builds skip the benchmarks: they measure nothing there, and the time is better spent.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_variant asan address OFF || status=1
 TSAN_OPTIONS=halt_on_error=1 run_variant tsan thread OFF || status=1
+if run_fuzz; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    status=1
+fi
 
 echo "== all builds: $passed passed, $failed failed"
 if [ "$status" -ne 0 ]; then

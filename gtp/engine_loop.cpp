@@ -1,0 +1,36 @@
+#include "gtp/engine_loop.h"
+
+#include "gtp/command_line.h"
+#include "gtp/commands.h"
+
+std::string FormatReply(std::string_view id, const GtpReply& reply) {
+    std::string text(1, reply.success ? '=' : '?');
+    text += id;
+    if (!reply.text.empty() && reply.text.front() != '\n') {
+        text += ' ';
+    }
+    text += reply.text;
+    text += "\n\n";
+    return text;
+}
+
+LoopEnd RunEngineLoop(std::istream& in, std::ostream& out, GtpSession& session) {
+    session.quitRequested = false;
+    CleanLine line;
+    while (ReadCleanLine(in, line)) {
+        if (IsBlank(line.text) && !line.tooLong) {
+            continue;
+        }
+        const CommandLine command = SplitCommandLine(line.text);
+        const GtpReply reply =
+            line.tooLong ? Failure("line too long") : ExecuteCommand(session, command);
+        out << FormatReply(command.id, reply) << std::flush;
+        if (!out) {
+            return LoopEnd::OutputFailed;
+        }
+        if (session.quitRequested) {
+            return LoopEnd::Quit;
+        }
+    }
+    return LoopEnd::EndOfInput;
+}
