@@ -84,28 +84,23 @@ constexpr auto NewGameDialog = Freeze<[] {
 
 // Help and About paint their own content; the empty static control at the bottom makes the
 // template as tall as that content, so that the screen scrolls over all of it.
-constexpr auto HelpDialog = Freeze<[] {
+// A full-screen text screen of the given size in dialog units, with its empty static control
+// at (7, staticTop).
+constexpr Words ScrollingScreen(std::wstring_view title, short width, short height,
+                                short staticTop) {
     return DialogTemplate({ScreenStyle,
                            0,
                            0,
-                           105,
-                           367,
-                           L"Help",
+                           width,
+                           height,
+                           title,
                            8,
                            L"System",
-                           {{ChildStatic, 7, 352, 10, 8, NoId, StaticClass, L"", L""}}});
-}>();
-constexpr auto AboutDialog = Freeze<[] {
-    return DialogTemplate({ScreenStyle,
-                           0,
-                           0,
-                           110,
-                           193,
-                           L"About",
-                           8,
-                           L"System",
-                           {{ChildStatic, 7, 178, 10, 8, NoId, StaticClass, L"", L""}}});
-}>();
+                           {{ChildStatic, 7, staticTop, 10, 8, NoId, StaticClass, L"", L""}}});
+}
+
+constexpr auto HelpDialog = Freeze<[] { return ScrollingScreen(L"Help", 105, 367, 352); }>();
+constexpr auto AboutDialog = Freeze<[] { return ScrollingScreen(L"About", 110, 193, 178); }>();
 
 template <typename Array>
 constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {

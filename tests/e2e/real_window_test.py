@@ -532,11 +532,20 @@ class Game:
             raise Failure(f"row {wanted[1]} of the board is full: {before.describe()}")
         self.move_cursor(target, wrap)
         self.xdotool.keys(self.window, "Return")
+        board = self.wait_for_reply(before, before.black | {target},
+                                    f"a black stone added at {target}",
+                                    f"the stone at {target} and the computer's reply")
+        log(f"black {target}, white {sorted(board.white - before.white)[0]}")
+        return board
+
+    def wait_for_reply(self, before, black, expected, what):
+        """The board once it shows exactly these black stones, one white stone more than before
+        (none taken) and 'Your move' again."""
 
         def answered():
             board = self.board()
-            wait_for.detail = f"expected a black stone added at {target}; {board.describe()}"
-            if not board.readable or board.black != before.black | {target}:
+            wait_for.detail = f"expected {expected}; {board.describe()}"
+            if not board.readable or board.black != black:
                 return None
             new_white = board.white - before.white
             if len(new_white) != 1 or not before.white <= board.white:
@@ -546,9 +555,7 @@ class Game:
                 return None
             return board
 
-        board = wait_for(f"the stone at {target} and the computer's reply", answered)
-        log(f"black {target}, white {sorted(board.white - before.white)[0]}")
-        return board
+        return wait_for(what, answered)
 
     def pass_from_menu(self, before):
         image_before = self.image()
@@ -556,21 +563,8 @@ class Game:
         wait_for.detail = ""
         wait_for("the Menu popup after F2", lambda: self.image() != image_before)
         self.xdotool.keys(self.window, "2")
-
-        def answered():
-            board = self.board()
-            wait_for.detail = f"expected one white stone more; {board.describe()}"
-            if not board.readable or board.black != before.black:
-                return None
-            new_white = board.white - before.white
-            if len(new_white) != 1 or not before.white <= board.white:
-                return None
-            if board.status != self.your_move:
-                wait_for.detail = "the stones are there but the message line is not 'Your move'"
-                return None
-            return board
-
-        board = wait_for("the computer's reply to Pass", answered)
+        board = self.wait_for_reply(before, before.black, "one white stone more",
+                                    "the computer's reply to Pass")
         reply = next(iter(board.white - before.white))
         # Nothing of the popup stays behind: only the reply's point differs from before.
         old = phone_pixels(image_before, self.scale)
