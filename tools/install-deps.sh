@@ -6,7 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     googletest libgtest-dev libbenchmark-dev
     libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
-    xvfb xdotool python3 gnugo
+    xvfb xdotool x11-utils python3 gnugo
     clang libclang-rt-14-dev
 )
 

@@ -51,11 +51,13 @@ class Backend {
     virtual raster::Framebuffer LastFrame() const = 0;
 };
 
-// The SDL window at an integer scale (3 by default, TALVEX_SCALE overrides), resizable, pixels
-// kept sharp. It opens hidden and shows with the first frame presented (or a Raise). Without a
-// display, SDL's dummy or offscreen driver is used (SDL_VIDEODRIVER).
-// Null when SDL cannot start, or while another backend exists in this process.
-std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight);
+// The SDL window at an integer scale (3 by default, TALVEX_SCALE overrides), resizable down to
+// scale 1, pixels kept sharp, drawn without GL. It opens hidden and shows with the first frame
+// presented (or a Raise). It opens on the desktop's display; SDL's headless drivers only when
+// SDL_VIDEODRIVER names them. Null when the window cannot be had, or while another backend exists
+// in this process; then *failure (when given) says why in a few words.
+std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight,
+                                          std::string* failure = nullptr);
 
 // Writes the frame as a BMP image file; false on failure.
 bool SaveBmp(const raster::Framebuffer& frame, const std::string& path);

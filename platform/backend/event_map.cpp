@@ -51,10 +51,6 @@ TranslatedEvent TranslateEvent(const SDL_Event& event, Uint32 wakeEventType) {
             return Input({.kind = InputKind::Close});
         case SDL_WINDOWEVENT:
             return FromWindow(event.window);
-        case SDL_RENDER_TARGETS_RESET:
-            return {EventAction::Repaint, {}};
-        case SDL_RENDER_DEVICE_RESET:
-            return {EventAction::RecreateTextures, {}};
         default:
             return {};
     }

@@ -8,10 +8,9 @@
 namespace backend {
 
 enum class EventAction {
-    Ignore,            // nothing the phone has or needs
-    Input,             // `input` goes to the program
-    Repaint,           // the window needs its picture shown again
-    RecreateTextures,  // the renderer lost its textures (and so the picture)
+    Ignore,   // nothing the phone has or needs
+    Input,    // `input` goes to the program
+    Repaint,  // the window needs its picture shown again
 };
 
 struct TranslatedEvent {

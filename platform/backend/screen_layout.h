@@ -17,6 +17,9 @@ class ScreenLayout {
     ScreenLayout(int windowWidth, int windowHeight, int screenWidth, int screenHeight);
 
     int Scale() const { return scale_; }
+    // Where the screen's top-left pixel starts in the window (negative in a window too small).
+    int OffsetX() const { return offsetX_; }
+    int OffsetY() const { return offsetY_; }
     // The phone-screen pixel under window pixel (x, y); nothing in the black border.
     std::optional<ScreenPoint> ToScreen(int windowX, int windowY) const;
     // The window pixel at the centre of phone-screen pixel (x, y).

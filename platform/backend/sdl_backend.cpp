@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <string>
 
 #include "platform/backend/event_map.h"
 #include "platform/backend/frame_surface.h"
+#include "platform/backend/scaled_copy.h"
 #include "platform/backend/window_scale.h"
 
 namespace backend {
@@ -13,8 +15,6 @@ namespace {
 
 std::atomic<bool> slotTaken{false};
 std::atomic<SdlBackend*> current{nullptr};
-
-constexpr int kPixelBytes = static_cast<int>(sizeof(raster::Pixel));
 
 // Milliseconds left until deadline, as SDL's waits take them.
 int RemainingMs(Uint64 deadline) {
@@ -46,14 +46,20 @@ SdlBackend* SdlBackend::Current() {
     return current.load();
 }
 
-std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight) {
+std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight, std::string* failure) {
+    std::string why;
+    std::unique_ptr<SdlBackend> created;
     if (screenWidth <= 0 || screenHeight <= 0) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "No window for a %dx%d screen", screenWidth,
-                     screenHeight);
-        return nullptr;
+        why = "no window for a " + std::to_string(screenWidth) + "x" +
+              std::to_string(screenHeight) + " screen";
+    } else {
+        created.reset(new SdlBackend(screenWidth, screenHeight));
+        why = created->Start();
     }
-    std::unique_ptr<SdlBackend> created(new SdlBackend(screenWidth, screenHeight));
-    if (!created->Start()) {
+    if (!why.empty()) {
+        if (failure != nullptr) {
+            *failure = why;
+        }
         return nullptr;
     }
     current.store(created.get());
@@ -70,42 +76,35 @@ SdlBackend::~SdlBackend() {
     current.compare_exchange_strong(self, nullptr);
 }
 
-bool SdlBackend::Start() {
+std::string SdlBackend::Start() {
     if (!slot_.Held()) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "A window backend already exists");
-        return false;
+        return "a window backend already exists";
     }
-    video_.emplace(driver_.forceDummy);
-    if (!video_->Started()) {
-        return false;
+    video_.emplace(driver_);
+    if (!video_->Failure().empty()) {
+        const char* display = std::getenv("DISPLAY");
+        return "cannot open the display" +
+               (display != nullptr && *display != '\0' ? " " + std::string(display) : "") + ": " +
+               video_->Failure();
     }
     wakeEventType_ = SDL_RegisterEvents(1);
     if (wakeEventType_ == static_cast<Uint32>(-1)) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "No SDL event type left for waking");
-        return false;
+        return "no SDL event type left for waking";
     }
     const int scale = ChooseScale();
-    // Hidden until the first frame: a process that ends before it has anything to show (a second
-    // start handing over to the running one) puts no window on the desktop.
+    // Hidden until the first frame: a process that ends before it has anything to show puts no
+    // window on the desktop.
     window_.reset(SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                    lastFrame_.Width() * scale, lastFrame_.Height() * scale,
                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN));
     if (!window_) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "Cannot open the window: %s", SDL_GetError());
-        return false;
+        return std::string("cannot open the window: ") + SDL_GetError();
     }
     windowId_ = SDL_GetWindowID(window_.get());
-    SDL_SetWindowMinimumSize(window_.get(), lastFrame_.Width(), lastFrame_.Height());
-    if (!CreateRenderer()) {
-        if (!driver_.headless) {
-            return false;
-        }
-        // Nothing to see without a display; tests read the frames from memory.
-        texture_.reset();
-        renderer_.reset();
+    if (SDL_GetWindowSurface(window_.get()) == nullptr) {
+        return std::string("cannot draw in the window: ") + SDL_GetError();
     }
-    Repaint();
-    return true;
+    return {};
 }
 
 int SdlBackend::ChooseScale() const {
@@ -125,52 +124,27 @@ int SdlBackend::ChooseScale() const {
     return FitDefaultScale(lastFrame_.Width(), lastFrame_.Height(), usable.w, usable.h);
 }
 
-bool SdlBackend::CreateRenderer() {
-    renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
-    if (!renderer_) {
-        SDL_LogMessage(SDL_LOG_CATEGORY_APPLICATION,
-                       driver_.headless ? SDL_LOG_PRIORITY_INFO : SDL_LOG_PRIORITY_ERROR,
-                       "Cannot render to the window: %s", SDL_GetError());
-        return false;
-    }
-    // SDL then scales and centres the screen in the window, and maps mouse positions back.
-    SDL_RenderSetLogicalSize(renderer_.get(), lastFrame_.Width(), lastFrame_.Height());
-    SDL_RenderSetIntegerScale(renderer_.get(), SDL_TRUE);
-    return CreateTexture();
-}
-
-bool SdlBackend::CreateTexture() {
-    texture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_ARGB8888,
-                                     SDL_TEXTUREACCESS_STREAMING, lastFrame_.Width(),
-                                     lastFrame_.Height()));
-    if (!texture_) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "Cannot make the screen texture: %s",
-                     SDL_GetError());
-        return false;
-    }
-    // The frame's top byte is not alpha.
-    SDL_SetTextureBlendMode(texture_.get(), SDL_BLENDMODE_NONE);
-    return Upload();
-}
-
-bool SdlBackend::Upload() {
-    if (SDL_UpdateTexture(texture_.get(), nullptr, lastFrame_.Data(),
-                          lastFrame_.Width() * kPixelBytes) != 0) {
-        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "Cannot update the screen texture: %s",
-                     SDL_GetError());
-        return false;
-    }
-    return true;
-}
-
-void SdlBackend::Repaint() {
-    if (!texture_) {
+void SdlBackend::Draw(raster::Rect changed) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+    if (surface == nullptr) {
+        SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "Cannot draw in the window: %s", SDL_GetError());
         return;
     }
-    SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, SDL_ALPHA_OPAQUE);
-    SDL_RenderClear(renderer_.get());
-    SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, nullptr);
-    SDL_RenderPresent(renderer_.get());
+    const ScreenLayout layout = WindowLayout();
+    if (surface != drawnSurface_) {
+        // A new surface (the window was resized) holds nothing yet: the border goes black and
+        // the whole screen is drawn.
+        drawnSurface_ = surface;
+        SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+        changed = {0, 0, lastFrame_.Width(), lastFrame_.Height()};
+        CopyScaled(lastFrame_, changed, layout, surface);
+        SDL_UpdateWindowSurface(window_.get());
+        return;
+    }
+    const SDL_Rect written = CopyScaled(lastFrame_, changed, layout, surface);
+    if (written.w > 0 && written.h > 0) {
+        SDL_UpdateWindowSurfaceRects(window_.get(), &written, 1);
+    }
 }
 
 void SdlBackend::Present(const raster::Framebuffer& frame) {
@@ -179,13 +153,15 @@ void SdlBackend::Present(const raster::Framebuffer& frame) {
                      frame.Width(), frame.Height(), lastFrame_.Width(), lastFrame_.Height());
         return;
     }
+    const raster::Rect changed = ChangedArea(lastFrame_, frame);
     lastFrame_ = frame;
     if (!shown_) {
-        shown_ = true;
-        SDL_ShowWindow(window_.get());
+        Show();
+        Draw({0, 0, frame.Width(), frame.Height()});
+        return;
     }
-    if (texture_ && Upload()) {
-        Repaint();
+    if (!changed.IsEmpty()) {
+        Draw(changed);
     }
 }
 
@@ -211,12 +187,8 @@ bool SdlBackend::Deliver(const SDL_Event& sdlEvent, InputEvent* event) {
         case EventAction::Ignore:
             return false;
         case EventAction::Repaint:
-            Repaint();
-            return false;
-        case EventAction::RecreateTextures:
-            texture_.reset();
-            if (renderer_ && CreateTexture()) {
-                Repaint();
+            if (shown_) {
+                Draw({0, 0, lastFrame_.Width(), lastFrame_.Height()});
             }
             return false;
         case EventAction::Input:
@@ -224,12 +196,7 @@ bool SdlBackend::Deliver(const SDL_Event& sdlEvent, InputEvent* event) {
     }
     InputEvent& input = translated.input;
     if (input.kind == InputKind::Click) {
-        // With a renderer SDL has already turned window pixels into screen pixels.
-        const ScreenLayout layout = renderer_
-                                        ? ScreenLayout(lastFrame_.Width(), lastFrame_.Height(),
-                                                       lastFrame_.Width(), lastFrame_.Height())
-                                        : WindowLayout();
-        const auto onScreen = layout.ToScreen(input.x, input.y);
+        const auto onScreen = WindowLayout().ToScreen(input.x, input.y);
         if (!onScreen) {
             return false;
         }
@@ -263,14 +230,7 @@ ScreenLayout SdlBackend::WindowLayout() const {
 }
 
 ScreenPoint SdlBackend::ScreenToWindow(int x, int y) const {
-    if (!renderer_) {
-        return WindowLayout().ToWindow(x, y);
-    }
-    // The pixel's centre, so that SDL's mapping back lands inside the same pixel.
-    ScreenPoint window;
-    SDL_RenderLogicalToWindow(renderer_.get(), static_cast<float>(x) + 0.5f,
-                              static_cast<float>(y) + 0.5f, &window.x, &window.y);
-    return window;
+    return WindowLayout().ToWindow(x, y);
 }
 
 bool SdlBackend::ResizeWindow(int width, int height) {
@@ -286,11 +246,19 @@ void SdlBackend::Raise() {
     if ((flags & SDL_WINDOW_MINIMIZED) != 0) {
         SDL_RestoreWindow(window_.get());
     }
-    if ((flags & SDL_WINDOW_HIDDEN) != 0) {
-        shown_ = true;
-        SDL_ShowWindow(window_.get());
+    if (!shown_) {
+        Show();
+        Draw({0, 0, lastFrame_.Width(), lastFrame_.Height()});
     }
     SDL_RaiseWindow(window_.get());
+}
+
+void SdlBackend::Show() {
+    shown_ = true;
+    SDL_ShowWindow(window_.get());
+    // Set once the window is mapped, where the window manager reads it: SDL's show rewrites the
+    // size hints it was given while hidden.
+    SDL_SetWindowMinimumSize(window_.get(), lastFrame_.Width(), lastFrame_.Height());
 }
 
 void SdlBackend::Minimise() {

@@ -1,4 +1,4 @@
-// The Backend on SDL: one window, its renderer and a texture that holds the phone screen.
+// The Backend on SDL: one window whose own surface shows the phone screen, scaled up.
 #pragma once
 
 #include <atomic>
@@ -9,6 +9,7 @@
 #include "platform/backend/sdl_handles.h"
 #include "platform/backend/video_driver.h"
 #include "platform/backend/video_session.h"
+#include "platform/raster/rect.h"
 
 namespace backend {
 
@@ -28,14 +29,15 @@ class SdlBackend final : public Backend {
     void SetIcon(const raster::Framebuffer& image) override;
     raster::Framebuffer LastFrame() const override;
 
-    // For input put into the queue: the window's id, and the window pixel that SDL maps back to
+    // For input put into the queue: the window's id, and the window pixel at the centre of
     // phone-screen pixel (x, y).
     Uint32 WindowId() const { return windowId_; }
     ScreenPoint ScreenToWindow(int x, int y) const;
     bool ResizeWindow(int width, int height);
 
   private:
-    friend std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight);
+    friend std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight,
+                                                     std::string* failure);
 
     // Marks the one backend a process may have; the first member, so it is given up last.
     class InstanceSlot {
@@ -51,12 +53,12 @@ class SdlBackend final : public Backend {
     };
 
     SdlBackend(int screenWidth, int screenHeight);
-    bool Start();  // false on failure, logged
+    std::string Start();  // empty, or why the window cannot be had
     int ChooseScale() const;
-    bool CreateRenderer();
-    bool CreateTexture();
-    bool Upload();
-    void Repaint();
+    // Copies what changed in the frame (everything after the window's surface was remade) into
+    // the window and shows it.
+    void Draw(raster::Rect changed);
+    void Show();
     bool Deliver(const SDL_Event& sdlEvent, InputEvent* event);
     ScreenLayout WindowLayout() const;
 
@@ -64,8 +66,7 @@ class SdlBackend final : public Backend {
     const VideoDriverChoice driver_;
     std::optional<VideoSession> video_;
     WindowPtr window_;
-    RendererPtr renderer_;  // null when headless and SDL could not render
-    TexturePtr texture_;
+    SDL_Surface* drawnSurface_ = nullptr;  // SDL's, for as long as the window keeps its size
     Uint32 windowId_ = 0;
     Uint32 wakeEventType_ = 0;
     std::atomic<bool> wakePending_{false};

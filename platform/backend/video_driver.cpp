@@ -1,7 +1,5 @@
 #include "platform/backend/video_driver.h"
 
-#include <string_view>
-
 namespace backend {
 namespace {
 
@@ -9,31 +7,23 @@ bool IsSet(const char* value) {
     return value != nullptr && *value != '\0';
 }
 
-// SDL_VIDEODRIVER may list drivers to try, separated by commas; the window needs no screen
-// only when every one of them is a headless driver.
-bool AllHeadless(std::string_view drivers) {
-    while (!drivers.empty()) {
-        const auto comma = drivers.find(',');
-        const std::string_view name = drivers.substr(0, comma);
-        if (name != "dummy" && name != "offscreen") {
-            return false;
-        }
-        drivers = comma == std::string_view::npos ? std::string_view{} : drivers.substr(comma + 1);
-    }
-    return true;
-}
-
 }  // namespace
 
 VideoDriverChoice ChooseVideoDriver(const char* sdlVideoDriver, const char* display,
                                     const char* waylandDisplay) {
     if (IsSet(sdlVideoDriver)) {
-        return {.headless = AllHeadless(sdlVideoDriver), .forceDummy = false};
+        return {.drivers = {}, .noDisplay = false};
     }
-    if (IsSet(display) || IsSet(waylandDisplay)) {
-        return {.headless = false, .forceDummy = false};
+    // Only a driver whose display is named: another would fail with a message of its own.
+    const bool x11 = IsSet(display);
+    const bool wayland = IsSet(waylandDisplay);
+    if (!x11 && !wayland) {
+        return {.drivers = {}, .noDisplay = true};
     }
-    return {.headless = true, .forceDummy = true};
+    return {.drivers = x11 && wayland ? "x11,wayland"
+                       : x11          ? "x11"
+                                      : "wayland",
+            .noDisplay = false};
 }
 
 }  // namespace backend

@@ -2,22 +2,25 @@
 // it.
 #pragma once
 
+#include <string>
+
+#include "platform/backend/video_driver.h"
+
 namespace backend {
 
 class VideoSession {
   public:
-    // forceDummy: use SDL's dummy driver (there is no display and the user named no driver).
-    explicit VideoSession(bool forceDummy);
+    explicit VideoSession(const VideoDriverChoice& choice);
     ~VideoSession();
     VideoSession(const VideoSession&) = delete;
     VideoSession& operator=(const VideoSession&) = delete;
 
-    // False when SDL could not start its video (logged).
-    bool Started() const { return started_; }
+    // Why SDL could not start its video; empty once it has.
+    const std::string& Failure() const { return failure_; }
 
   private:
-    bool forcedDummy_;
-    bool started_ = false;
+    bool namedDrivers_;
+    std::string failure_;
 };
 
 }  // namespace backend

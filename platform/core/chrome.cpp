@@ -75,8 +75,9 @@ void DrawPopup(const raster::Canvas& canvas) {
 
 }  // namespace
 
-std::string ActiveTitle() {
-    const PlatformWindow* window = windows::Find(windows::Active());
+std::string ProgramTitle() {
+    const auto topLevel = windows::TopLevel();
+    const PlatformWindow* window = topLevel.empty() ? nullptr : windows::Find(topLevel.front());
     return window ? utf8::FromWide(window->title) : std::string();
 }
 

@@ -10,7 +10,8 @@ namespace chrome {
 
 void Draw(raster::Framebuffer& frame);
 
-// The title of the window that has the screen, in UTF-8.
-std::string ActiveTitle();
+// The title of the program's main window (its first top-level window), in UTF-8: the desktop
+// names the program by it whichever of its windows has the screen.
+std::string ProgramTitle();
 
 }  // namespace chrome

@@ -192,7 +192,10 @@ HANDLE CreateMutexW(void*, BOOL, LPCWSTR name) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    const int fd = open(MutexPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // No safe place for the lock: a program that needs one must not start unguarded.
+    const int fd = runtime_dir::Path().empty()
+                       ? -1
+                       : open(MutexPath(name).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;

@@ -1,5 +1,7 @@
 #include "platform/core/screen.h"
 
+#include <utility>
+
 #include "platform/core/chrome.h"
 #include "platform/core/message_queue.h"
 
@@ -10,6 +12,8 @@ struct State {
     raster::Framebuffer frame{Width, Height, raster::MakePixel(255, 255, 255)};
     raster::Framebuffer shown{Width, Height, raster::MakePixel(255, 255, 255)};
     std::unique_ptr<backend::Backend> backend;
+    std::function<std::unique_ptr<backend::Backend>()> open;
+    bool openFailed = false;
     std::string title;
     bool changed = true;
 };
@@ -49,6 +53,23 @@ void Detach() {
     TheState().backend.reset();
 }
 
+void AttachOnFirstWindow(std::function<std::unique_ptr<backend::Backend>()> open) {
+    TheState().open = std::move(open);
+}
+
+bool EnsureBackend() {
+    State& state = TheState();
+    if (state.backend == nullptr && state.open) {
+        // Tried once: a display that failed is not opened again behind the program's back.
+        if (auto opened = std::exchange(state.open, nullptr)()) {
+            Attach(std::move(opened));
+        } else {
+            state.openFailed = true;
+        }
+    }
+    return !state.openFailed;
+}
+
 void MarkChanged() {
     TheState().changed = true;
 }
@@ -61,8 +82,9 @@ void PresentIfChanged() {
     state.shown = state.frame;
     chrome::Draw(state.shown);
     if (state.backend) {
-        // The desktop window carries the title of the phone window on top.
-        const std::string title = chrome::ActiveTitle();
+        // The desktop window (and so the taskbar) keeps the program's name while a dialog has
+        // the phone's title bar.
+        const std::string title = chrome::ProgramTitle();
         if (title != state.title) {
             state.title = title;
             state.backend->SetTitle(title);

@@ -2,6 +2,7 @@
 // that the backend shows.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/backend/backend.h"
@@ -28,6 +29,12 @@ const raster::Framebuffer& Shown();
 backend::Backend* Backend();
 void Attach(std::unique_ptr<backend::Backend> backend);
 void Detach();
+// The backend is opened by `open` when the first top-level window is made, so that a process
+// that ends before it (a second start handing over to the running one) never touches the display.
+void AttachOnFirstWindow(std::function<std::unique_ptr<backend::Backend>()> open);
+// Opens the backend promised by AttachOnFirstWindow unless one is attached; false when it could
+// not be opened. Without a promise (tests that run with no screen) there is nothing to open.
+bool EnsureBackend();
 
 // Something on the screen changed: the next idle moment presents it.
 void MarkChanged();

@@ -67,6 +67,11 @@ HWND CreateWindowExW(DWORD, LPCWSTR className, LPCWSTR title, DWORD style, int x
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
+    // A window that nobody can see is no window: without the screen the program's start fails.
+    if (!isChild && !screen::EnsureBackend()) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+        return nullptr;
+    }
     auto window = std::make_unique<PlatformWindow>();
     window->className = windowClass->name;
     window->title = title ? title : L"";

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -97,12 +98,56 @@ void Listen() {
     }).detach();
 }
 
+bool IsRunning(int pid);
+
+// Removes the files of processes that ended without removing their own (killed outright).
+void SweepEnded() {
+    DIR* folder = opendir(runtime_dir::Path().c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    while (dirent* entry = readdir(folder)) {
+        const std::string name = entry->d_name;
+        const auto dot = name.find('.');
+        const int pid = std::atoi(name.c_str());
+        if (pid > 0 && pid != getpid() && dot != std::string::npos &&
+            name.find_first_not_of("0123456789") == dot) {
+            IsRunning(pid);
+        }
+    }
+    closedir(folder);
+}
+
+// Takes this process's lock for its whole life. A sweeping process may remove the file between
+// its creation and the lock (it looks unlocked then): the lock must be on the file that the
+// name still leads to.
+int TakeOwnLock() {
+    const std::string path = ProcessFile(getpid(), ".lock");
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            return -1;
+        }
+        struct stat locked {};
+        struct stat named {};
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &locked) == 0 &&
+            stat(path.c_str(), &named) == 0 && locked.st_ino == named.st_ino) {
+            return fd;
+        }
+        close(fd);
+    }
+    return -1;
+}
+
 // Rewrites this process's list; the caller holds the directory's lock.
 void WriteList(Directory& directory) {
+    if (runtime_dir::Path().empty()) {
+        return;
+    }
     if (directory.lockFd < 0) {
-        directory.lockFd =
-            open(ProcessFile(getpid(), ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (directory.lockFd < 0 || flock(directory.lockFd, LOCK_EX | LOCK_NB) != 0) {
+        SweepEnded();
+        directory.lockFd = TakeOwnLock();
+        if (directory.lockFd < 0) {
             return;
         }
     }
@@ -125,6 +170,14 @@ void WriteList(Directory& directory) {
     std::rename(temporary.c_str(), path.c_str());
 }
 
+void RemoveFiles(int pid) {
+    unlink(ProcessFile(pid, ".windows").c_str());
+    unlink(ProcessFile(pid, ".windows.new").c_str());
+    unlink(ProcessFile(pid, ".raise").c_str());
+    // The lock last: while it stands, nobody takes the other files for a dead process's.
+    unlink(ProcessFile(pid, ".lock").c_str());
+}
+
 // True while the process that listed `pid` still runs (it holds its lock).
 bool IsRunning(int pid) {
     const int fd = open(ProcessFile(pid, ".lock").c_str(), O_RDWR | O_CLOEXEC);
@@ -132,12 +185,11 @@ bool IsRunning(int pid) {
         return false;
     }
     const bool running = flock(fd, LOCK_SH | LOCK_NB) != 0;
-    close(fd);
     if (!running) {
-        unlink(ProcessFile(pid, ".windows").c_str());
-        unlink(ProcessFile(pid, ".raise").c_str());
-        unlink(ProcessFile(pid, ".lock").c_str());
+        // Still under the shared lock, so that the owner of a reused pid cannot lock it meanwhile.
+        RemoveFiles(pid);
     }
+    close(fd);
     return running;
 }
 
@@ -153,7 +205,7 @@ HWND FindLocal(const std::wstring* className, const std::wstring* title) {
 }
 
 HWND FindRemote(const std::string* className, const std::string* title) {
-    DIR* folder = opendir(runtime_dir::Path().c_str());
+    DIR* folder = runtime_dir::Path().empty() ? nullptr : opendir(runtime_dir::Path().c_str());
     if (folder == nullptr) {
         return nullptr;
     }
@@ -237,6 +289,16 @@ void Withdraw(HWND window) {
     std::lock_guard guard(directory.lock);
     if (directory.published.erase(window) > 0) {
         WriteList(directory);
+    }
+}
+
+void RemoveOwnFiles() {
+    Directory& directory = TheDirectory();
+    std::lock_guard guard(directory.lock);
+    if (directory.lockFd >= 0) {
+        RemoveFiles(getpid());
+        close(directory.lockFd);
+        directory.lockFd = -1;
     }
 }
 

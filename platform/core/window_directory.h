@@ -10,6 +10,10 @@ namespace window_directory {
 void Publish(HWND window);
 void Withdraw(HWND window);
 
+// Removes this process's files from the runtime folder, as it ends; its windows are no longer
+// found. The next process to list windows removes those of processes that ended without it.
+void RemoveOwnFiles();
+
 // True once when another process has asked this one to come to the front.
 bool TakeRaiseRequest();
 

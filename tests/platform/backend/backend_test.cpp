@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -151,8 +152,6 @@ TEST(EventMapTest, EachEventIsInputWindowWorkOrNothing) {
         {Event(kWakeType + 1), EventAction::Ignore, {}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED), EventAction::Repaint, {}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED), EventAction::Repaint, {}},
-        {Event(SDL_RENDER_TARGETS_RESET), EventAction::Repaint, {}},
-        {Event(SDL_RENDER_DEVICE_RESET), EventAction::RecreateTextures, {}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED), EventAction::Ignore, {}},
         {Event(SDL_TEXTINPUT), EventAction::Ignore, {}},
     };
@@ -225,25 +224,23 @@ TEST(WindowScaleTest, ScaleIsOneToEightAndTheDefaultShrinksToFitTheDisplay) {
     EXPECT_EQ(FitDefaultScale(176, 220, 0, 0), 3) << "an unknown display keeps the default";
 }
 
-TEST(VideoDriverTest, ANamedDriverIsKeptElseADisplayOrTheDummyDriverDecides) {
-    constexpr VideoDriverChoice kDesktop{.headless = false, .forceDummy = false};
-    constexpr VideoDriverChoice kNamedHeadless{.headless = true, .forceDummy = false};
-    constexpr VideoDriverChoice kDummy{.headless = true, .forceDummy = true};
+// A named driver is kept, headless ones included; otherwise only a desktop driver whose display
+// is set, and none at all without a display (never a silent headless stand-in).
+TEST(VideoDriverTest, ANamedDriverIsKeptElseOnlyTheDesktopsDriversWithADisplay) {
     const struct {
         const char* driver;
         const char* display;
         const char* wayland;
         VideoDriverChoice expected;
     } cases[] = {
-        {nullptr, ":0", nullptr, kDesktop},
-        {nullptr, nullptr, "wayland-0", kDesktop},
-        {nullptr, nullptr, nullptr, kDummy},
-        {"", "", "", kDummy},
-        {"dummy", ":0", nullptr, kNamedHeadless},
-        {"offscreen", nullptr, nullptr, kNamedHeadless},
-        {"offscreen,dummy", nullptr, nullptr, kNamedHeadless},
-        {"dummy,x11", ":0", nullptr, kDesktop},
-        {"x11", nullptr, nullptr, kDesktop},
+        {nullptr, ":0", nullptr, {.drivers = "x11", .noDisplay = false}},
+        {"", ":0", "", {.drivers = "x11", .noDisplay = false}},
+        {nullptr, nullptr, "wayland-0", {.drivers = "wayland", .noDisplay = false}},
+        {nullptr, ":0", "wayland-0", {.drivers = "x11,wayland", .noDisplay = false}},
+        {nullptr, nullptr, nullptr, {.drivers = {}, .noDisplay = true}},
+        {"", "", "", {.drivers = {}, .noDisplay = true}},
+        {"dummy", nullptr, nullptr, {}},
+        {"offscreen,x11", ":0", nullptr, {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ChooseVideoDriver(c.driver, c.display, c.wayland), c.expected)
@@ -404,6 +401,52 @@ TEST_F(FrameTest, LastFrameIsThePresentedScreenSizedFrameAndTheWindowShowsWithIt
     EXPECT_TRUE(backend_->LastFrame() == frame);
     ASSERT_TRUE(ResizeDesktopWindow(700, 900));
     EXPECT_EQ(Next(60), std::nullopt) << "a repaint on the window's behalf gave input";
+}
+
+// What the window itself shows: every window pixel is the phone pixel that the layout puts
+// there, the border black, in full after a resize and after a present that changed one pixel.
+void ExpectWindowShows(const raster::Framebuffer& frame) {
+    SDL_Window* window = SDL_GetWindowFromID(SdlBackend::Current()->WindowId());
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    ASSERT_NE(surface, nullptr);
+    const ScreenLayout layout(surface->w, surface->h, frame.Width(), frame.Height());
+    int wrong = 0;
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            Uint8 r = 0, g = 0, b = 0;
+            Uint32 shown = 0;
+            std::memcpy(&shown,
+                        static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
+                            x * surface->format->BytesPerPixel,
+                        surface->format->BytesPerPixel);
+            SDL_GetRGB(shown, surface->format, &r, &g, &b);
+            const auto at = layout.ToScreen(x, y);
+            const raster::Pixel expected = at ? frame.At(at->x, at->y) : 0;
+            if (raster::MakePixel(r, g, b) != expected && ++wrong <= 3) {
+                ADD_FAILURE() << "window pixel (" << x << ", " << y << ") in " << surface->w << "x"
+                              << surface->h;
+            }
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
+    raster::Framebuffer frame = Pattern(kScreenWidth, kScreenHeight);
+    backend_->Present(frame);
+    ExpectWindowShows(frame);
+    frame.Set(kScreenWidth - 1, 0, raster::MakePixel(9, 9, 9));
+    frame.Set(0, kScreenHeight - 1, raster::MakePixel(7, 7, 7));
+    backend_->Present(frame);
+    ExpectWindowShows(frame);
+    // Larger with a border, then smaller than the screen: only its middle shows.
+    for (const auto& [width, height] : {std::pair{700, 900}, {100, 90}}) {
+        ASSERT_TRUE(ResizeDesktopWindow(width, height));
+        EXPECT_EQ(Next(60), std::nullopt);
+        frame.Set(kScreenWidth / 2, kScreenHeight / 2, raster::MakePixel(width & 0xFF, 1, 1));
+        backend_->Present(frame);
+        ExpectWindowShows(frame);
+    }
 }
 
 // The saved file as the platform's own decoder reads it; empty when it cannot.
