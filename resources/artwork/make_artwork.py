@@ -144,6 +144,25 @@ class Scene:
                 return material
         return self.layers[0][1]
 
+    def colour(self, x, y):
+        """The colour at a point: the top material's, laid over the ones beneath where it is
+        translucent, so that a shadow darkens the wood rather than letting the desktop through."""
+        covering = []
+        for shape, material in reversed(self.layers):
+            if shape(x, y):
+                covering.append(material.colour(x, y))
+                if covering[-1][3] >= 255:
+                    break
+        r, g, b, a = 0.0, 0.0, 0.0, 0.0
+        for cr, cg, cb, ca in reversed(covering):
+            below = a * (1 - ca / 255)
+            total = ca + below
+            if total > 0:
+                r, g, b = ((cr * ca + r * below) / total, (cg * ca + g * below) / total,
+                           (cb * ca + b * below) / total)
+            a = total
+        return r, g, b, a
+
     def samples(self, px, py, n):
         for sy in range(n):
             for sx in range(n):
@@ -174,7 +193,7 @@ class Scene:
             for px in range(self.width):
                 total = [0.0, 0.0, 0.0, 0.0]
                 for x, y in self.samples(px, py, n):
-                    r, g, b, a = self.top(x, y).colour(x, y)
+                    r, g, b, a = self.colour(x, y)
                     total[0] += r * a
                     total[1] += g * a
                     total[2] += b * a
