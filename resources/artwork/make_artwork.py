@@ -5,11 +5,12 @@
 
 Writes:
   about_logo.bmp        the About screen's logo, 102 x 126, 4 bits a pixel
-  talvex_go_32.bmp      the program icon's two images, 32 x 32 and 16 x 16, 4 bits a pixel
+  talvex_go_64.bmp      the window's icon: the desktop icon at 64 x 64, 32 bits a pixel with alpha
+  talvex_go_32.bmp      the phone's icon, 32 x 32 and 16 x 16, 4 bits a pixel
   talvex_go_16.bmp
   talvex-go-<N>.png     the desktop icon at N = 16, 32, 48, 64, 128, full colour with alpha
 
-The bitmaps use the 16 standard VGA colours in the Windows palette order (VGA below) and are
+The 4-bit bitmaps use the 16 standard VGA colours in the Windows palette order (VGA below) and are
 uncompressed. --preview also writes the bitmaps as enlarged PNG files into DIR, to look at.
 
 Every picture is a scene of shapes, each painted with a material. Pixels are sampled several
@@ -371,6 +372,18 @@ def bmp_4bit(indices):
     return header + info + palette + bytes(pixels)
 
 
+def bmp_32bit(rows):
+    """A whole .bmp file: 32 bits a pixel (blue, green, red, alpha), uncompressed, rows
+    bottom-up."""
+    height, width = len(rows), len(rows[0])
+    pixels = b"".join(struct.pack("<BBBB", b, g, r, a) for row in reversed(rows)
+                      for r, g, b, a in row)
+    offset = 14 + 40
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 32, 0, len(pixels), 0, 0, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return header + info + pixels
+
+
 def png_rgba(rows):
     def chunk(kind, data):
         body = kind + data
@@ -414,7 +427,11 @@ def main():
     for name, indices in bitmaps.items():
         write(os.path.join(HERE, name), bmp_4bit(indices))
     for size in (16, 32, 48, 64, 128):
-        write(os.path.join(HERE, "talvex-go-%d.png" % size), png_rgba(icon_scene(size, False).rgba()))
+        rgba = icon_scene(size, False).rgba()
+        write(os.path.join(HERE, "talvex-go-%d.png" % size), png_rgba(rgba))
+        if size == 64:
+            # The desktop window's icon: the same smooth drawing, which the platform decodes.
+            write(os.path.join(HERE, "talvex_go_64.bmp"), bmp_32bit(rgba))
 
     if args.preview:
         os.makedirs(args.preview, exist_ok=True)
