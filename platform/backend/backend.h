@@ -45,7 +45,7 @@ class Backend {
     virtual void Raise() = 0;
     virtual void Minimise() = 0;
     virtual void SetTitle(const std::string& utf8) = 0;
-    // The window icon, from a square image.
+    // The window icon, from a square image whose top byte is each pixel's opacity (0xAARRGGBB).
     virtual void SetIcon(const raster::Framebuffer& image) = 0;
     // A copy of the last presented frame (black before the first), for tests and screenshots.
     virtual raster::Framebuffer LastFrame() const = 0;

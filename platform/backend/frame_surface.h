@@ -13,4 +13,8 @@ constexpr Uint32 kFramePixelFormat = SDL_PIXELFORMAT_XRGB8888;
 // frame or when SDL refuses (SDL_GetError says why).
 SurfacePtr SurfaceOf(const raster::Framebuffer& frame);
 
+// As SurfaceOf, for an image whose top byte is each pixel's opacity (0xAARRGGBB, as
+// raster::DecodeBmpWithAlpha gives), such as the window's icon.
+SurfacePtr AlphaSurfaceOf(const raster::Framebuffer& image);
+
 }  // namespace backend

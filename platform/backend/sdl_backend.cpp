@@ -270,7 +270,7 @@ void SdlBackend::SetTitle(const std::string& utf8) {
 }
 
 void SdlBackend::SetIcon(const raster::Framebuffer& image) {
-    const SurfacePtr icon = SurfaceOf(image);
+    const SurfacePtr icon = AlphaSurfaceOf(image);
     if (!icon) {
         SDL_LogError(SDL_LOG_CATEGORY_APPLICATION, "No window icon: %s", SDL_GetError());
         return;

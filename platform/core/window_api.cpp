@@ -12,15 +12,15 @@
 
 namespace {
 
-// The program's icon (the first image of its first icon resource, the largest) on the desktop
-// window, once its first window exists.
+// The program's icon (the first image of its first icon resource, the largest), with its
+// transparency, on the desktop window, once its first window exists.
 void ShowProgramIcon(HINSTANCE instance) {
     static bool shown = false;
     const PlatformResource* icon = resources::FindFirst(instance, resource_type::GroupIcon);
     if (shown || icon == nullptr || screen::Backend() == nullptr) {
         return;
     }
-    const auto image = raster::DecodeBmp(
+    const auto image = raster::DecodeBmpWithAlpha(
         raster::FirstBmpFile(std::span(static_cast<const std::uint8_t*>(icon->data), icon->size)));
     if (image) {
         screen::Backend()->SetIcon(*image);

@@ -9,6 +9,7 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBiRgb = 0;
+constexpr Pixel kAlphaMask = 0xFF000000u;
 
 // Little-endian fields read from a buffer whose size the caller has checked.
 class FieldReader {
@@ -61,7 +62,7 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
 
     const std::int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
     if (headerSize < kInfoHeaderSize || planes != 1 || compression != kBiRgb || !ValidSide(width) ||
-        !ValidSide(height) || (bits != 1 && bits != 4 && bits != 8 && bits != 24)) {
+        !ValidSide(height) || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)) {
         return std::nullopt;
     }
     Layout layout;
@@ -89,9 +90,14 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
     return layout;
 }
 
-// The colour of pixel x of a row; nullopt for a palette index the palette lacks.
+// The colour of pixel x of a row, a 32-bit pixel's fourth byte on top; nullopt for a palette
+// index the palette lacks.
 std::optional<Pixel> PixelOfRow(const Layout& layout, std::span<const std::uint8_t> row, int x) {
     const std::size_t column = static_cast<std::size_t>(x);
+    if (layout.bitsPerPixel == 32) {
+        const std::size_t at = column * 4;
+        return MakePixel(row[at + 2], row[at + 1], row[at]) | Pixel{row[at + 3]} << 24;
+    }
     if (layout.bitsPerPixel == 24) {
         const std::size_t at = column * 3;
         return MakePixel(row[at + 2], row[at + 1], row[at]);
@@ -107,14 +113,14 @@ std::optional<Pixel> PixelOfRow(const Layout& layout, std::span<const std::uint8
     return layout.palette[index];
 }
 
-}  // namespace
-
-std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file) {
+// The image, its top bytes as DecodeBmpWithAlpha gives them when `alpha`, else zero.
+std::optional<Framebuffer> Decode(std::span<const std::uint8_t> file, bool alpha) {
     const std::optional<Layout> layout = ReadLayout(file);
     if (!layout) {
         return std::nullopt;
     }
     Framebuffer image(layout->width, layout->height);
+    bool anyAlpha = false;
     for (int y = 0; y < layout->height; ++y) {
         // Rows are stored bottom-up unless the height is negative.
         const int storedRow = layout->topDown ? y : layout->height - 1 - y;
@@ -126,10 +132,28 @@ std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file) {
             if (!pixel) {
                 return std::nullopt;
             }
-            image.Set(x, y, *pixel);
+            anyAlpha = anyAlpha || (*pixel & kAlphaMask) != 0;
+            image.Set(x, y, alpha ? *pixel : *pixel & ~kAlphaMask);
+        }
+    }
+    if (alpha && !anyAlpha) {
+        for (int y = 0; y < image.Height(); ++y) {
+            for (int x = 0; x < image.Width(); ++x) {
+                image.Set(x, y, image.At(x, y) | kAlphaMask);
+            }
         }
     }
     return image;
+}
+
+}  // namespace
+
+std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file) {
+    return Decode(file, false);
+}
+
+std::optional<Framebuffer> DecodeBmpWithAlpha(std::span<const std::uint8_t> file) {
+    return Decode(file, true);
 }
 
 std::span<const std::uint8_t> FirstBmpFile(std::span<const std::uint8_t> files) {

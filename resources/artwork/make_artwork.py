@@ -5,11 +5,12 @@
 
 Writes:
   about_logo.bmp        the About screen's logo, 102 x 126, 4 bits a pixel
-  talvex_go_32.bmp      the program icon's two images, 32 x 32 and 16 x 16, 4 bits a pixel
+  talvex_go_64.bmp      the window's icon: the desktop icon at 64 x 64, 32 bits a pixel with alpha
+  talvex_go_32.bmp      the phone's icon, 32 x 32 and 16 x 16, 4 bits a pixel
   talvex_go_16.bmp
   talvex-go-<N>.png     the desktop icon at N = 16, 32, 48, 64, 128, full colour with alpha
 
-The bitmaps use the 16 standard VGA colours in the Windows palette order (VGA below) and are
+The 4-bit bitmaps use the 16 standard VGA colours in the Windows palette order (VGA below) and are
 uncompressed. --preview also writes the bitmaps as enlarged PNG files into DIR, to look at.
 
 Every picture is a scene of shapes, each painted with a material. Pixels are sampled several
@@ -144,6 +145,25 @@ class Scene:
                 return material
         return self.layers[0][1]
 
+    def colour(self, x, y):
+        """The colour at a point: the top material's, laid over the ones beneath where it is
+        translucent, so that a shadow darkens the wood rather than letting the desktop through."""
+        covering = []
+        for shape, material in reversed(self.layers):
+            if shape(x, y):
+                covering.append(material.colour(x, y))
+                if covering[-1][3] >= 255:
+                    break
+        r, g, b, a = 0.0, 0.0, 0.0, 0.0
+        for cr, cg, cb, ca in reversed(covering):
+            below = a * (1 - ca / 255)
+            total = ca + below
+            if total > 0:
+                r, g, b = ((cr * ca + r * below) / total, (cg * ca + g * below) / total,
+                           (cb * ca + b * below) / total)
+            a = total
+        return r, g, b, a
+
     def samples(self, px, py, n):
         for sy in range(n):
             for sx in range(n):
@@ -174,7 +194,7 @@ class Scene:
             for px in range(self.width):
                 total = [0.0, 0.0, 0.0, 0.0]
                 for x, y in self.samples(px, py, n):
-                    r, g, b, a = self.top(x, y).colour(x, y)
+                    r, g, b, a = self.colour(x, y)
                     total[0] += r * a
                     total[1] += g * a
                     total[2] += b * a
@@ -352,6 +372,18 @@ def bmp_4bit(indices):
     return header + info + palette + bytes(pixels)
 
 
+def bmp_32bit(rows):
+    """A whole .bmp file: 32 bits a pixel (blue, green, red, alpha), uncompressed, rows
+    bottom-up."""
+    height, width = len(rows), len(rows[0])
+    pixels = b"".join(struct.pack("<BBBB", b, g, r, a) for row in reversed(rows)
+                      for r, g, b, a in row)
+    offset = 14 + 40
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 32, 0, len(pixels), 0, 0, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    return header + info + pixels
+
+
 def png_rgba(rows):
     def chunk(kind, data):
         body = kind + data
@@ -395,7 +427,11 @@ def main():
     for name, indices in bitmaps.items():
         write(os.path.join(HERE, name), bmp_4bit(indices))
     for size in (16, 32, 48, 64, 128):
-        write(os.path.join(HERE, "talvex-go-%d.png" % size), png_rgba(icon_scene(size, False).rgba()))
+        rgba = icon_scene(size, False).rgba()
+        write(os.path.join(HERE, "talvex-go-%d.png" % size), png_rgba(rgba))
+        if size == 64:
+            # The desktop window's icon: the same smooth drawing, which the platform decodes.
+            write(os.path.join(HERE, "talvex_go_64.bmp"), bmp_32bit(rgba))
 
     if args.preview:
         os.makedirs(args.preview, exist_ok=True)

@@ -1,10 +1,13 @@
 // The About logo and the program icon: whole .bmp files in the phone's 16-colour format (4 bits
-// a pixel, the standard VGA palette, uncompressed), read back through the platform.
+// a pixel, the standard VGA palette, uncompressed), and the desktop window's icon in full colour
+// with alpha, read back through the platform.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <span>
@@ -128,20 +131,49 @@ INSTANTIATE_TEST_SUITE_P(
     Images, ArtworkFormatTest,
     ::testing::Values(ImageCase{"AboutLogo",
                                 [] { return ResourceBytes(IDB_ABOUT_LOGO, RT_BITMAP); }, 102, 126},
-                      ImageCase{"Icon32", [] { return IconImage(0); }, 32, 32},
-                      ImageCase{"Icon16", [] { return IconImage(1); }, 16, 16}),
+                      ImageCase{"Icon32", [] { return IconImage(1); }, 32, 32},
+                      ImageCase{"Icon16", [] { return IconImage(2); }, 16, 16}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ArtworkTest, IconGroupHoldsTwoImagesAndNothingElse) {
+TEST(ArtworkTest, IconGroupHoldsThreeImagesAndNothingElse) {
     const Bytes group = ResourceBytes(IDI_TALVEX_GO, RT_GROUP_ICON);
     const std::vector<Bytes> images = IconImages();
-    ASSERT_EQ(images.size(), 2u);
-    EXPECT_EQ(images[0].size() + images[1].size(), group.size()) << "bytes after the images";
-    // The window's icon is the first image of the first icon group: the 32-pixel one.
+    ASSERT_EQ(images.size(), 3u);
+    EXPECT_EQ(images[0].size() + images[1].size() + images[2].size(), group.size())
+        << "bytes after the images";
+    // The window's icon is the first image of the first icon group: the 64-pixel one.
     const PlatformResource* first =
         resources::FindFirst(&ProgramResources, resource_type::GroupIcon);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->id, IDI_TALVEX_GO);
+}
+
+// The window's icon is the desktop icon's smooth drawing: transparent outside its rounded
+// corners, softened along them, and opaque everywhere else, the stones' shadows included.
+TEST(ArtworkTest, WindowIconHasTransparentRoundedCorners) {
+    const std::optional<raster::Framebuffer> icon = raster::DecodeBmpWithAlpha(IconImage(0));
+    ASSERT_TRUE(icon.has_value());
+    ASSERT_EQ(icon->Width(), 64);
+    ASSERT_EQ(icon->Height(), 64);
+    std::set<raster::Pixel> cornerAlphas;
+    int seeThrough = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            const raster::Pixel alpha = icon->At(x, y) >> 24;
+            if (std::min(x, 63 - x) < 9 && std::min(y, 63 - y) < 9) {
+                cornerAlphas.insert(alpha);
+            } else if (alpha != 0xFF) {
+                ++seeThrough;
+            }
+        }
+    }
+    EXPECT_EQ(seeThrough, 0) << "pixels not opaque outside the corners";
+    for (const int x : {0, 63}) {
+        for (const int y : {0, 63}) {
+            EXPECT_EQ(icon->At(x, y) >> 24, 0u) << x << ", " << y;
+        }
+    }
+    EXPECT_GE(cornerAlphas.size(), 4u) << "smooth edges";
 }
 
 TEST(ArtworkTest, LogoLoadsAsABitmapOfItsSize) {

@@ -29,7 +29,8 @@ void Put32(Bytes* bytes, size_t at, std::uint32_t value) {
 
 // A minimal writer of the file format: file header, 40-byte info header, palette, rows padded
 // to four bytes. An image of `width` × 3 whose rows and columns all differ, using every colour
-// of its palette, which a 24-bit image has none of.
+// of its palette, which a 24- or 32-bit image has none of; a 32-bit image's fourth bytes vary
+// too, and decode to nothing.
 Bytes EncodeBmp(int width, int bits, bool topDown, int colours, std::vector<Pixel>* pixels) {
     std::vector<Pixel> palette;
     for (int i = 0; i < colours; ++i) {
@@ -58,9 +59,12 @@ Bytes EncodeBmp(int width, int bits, bool topDown, int colours, std::vector<Pixe
             const Pixel p = colours ? palette[index] : MakePixel(x * 40, y * 70, x * y * 9);
             pixels->push_back(p);
             const size_t bit = static_cast<size_t>(x * bits);
-            if (bits == 24) {
+            if (bits >= 24) {
                 Put16(&bytes, row + bit / 8, p & 0xFFFF);
                 bytes[row + bit / 8 + 2] = static_cast<std::uint8_t>(p >> 16);
+                if (bits == 32) {
+                    bytes[row + bit / 8 + 3] = static_cast<std::uint8_t>(x * 90 + y * 60 + 1);
+                }
             } else {
                 bytes[row + bit / 8] |= static_cast<std::uint8_t>(index << (8 - bits - bit % 8));
             }
@@ -95,7 +99,7 @@ TEST_P(BmpRoundTripTest, DecodesWhatWasEncoded) {
 INSTANTIATE_TEST_SUITE_P(Formats, BmpRoundTripTest,
                          ::testing::Combine(::testing::Values(std::tuple{1, 2}, std::tuple{4, 16},
                                                               std::tuple{4, 5}, std::tuple{8, 200},
-                                                              std::tuple{24, 0}),
+                                                              std::tuple{24, 0}, std::tuple{32, 0}),
                                             ::testing::Bool(), ::testing::Values(1, 3, 5, 8, 9)));
 
 // The same file byte by byte, written by hand, so that a mistake the encoder above shares with
@@ -114,6 +118,32 @@ TEST(BmpDecodeTest, HandWrittenFourBitFile) {
     const auto image = raster::DecodeBmp(file);
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(PixelsOf(*image), (std::vector<Pixel>{0x00FF00, 0xFF0000, 0x0000FF, 0x00FF00}));
+}
+
+// The fourth byte of a 32-bit file is opacity where it is asked for, unless no pixel sets it;
+// the other formats are opaque.
+TEST(BmpDecodeTest, AlphaOfAHandWrittenThirtyTwoBitFile) {
+    // clang-format off
+    Bytes file = {
+        'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                   // file header, rows at 54
+        40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0,    // 2 x 1, 32 bits
+        0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+        0x30, 0x20, 0x10, 0x00, 0x60, 0x50, 0x40, 0x80,                  // transparent, half
+    };
+    // clang-format on
+    EXPECT_EQ(PixelsOf(raster::DecodeBmpWithAlpha(file).value()),
+              (std::vector<Pixel>{0x00102030, 0x80405060}));
+    EXPECT_EQ(PixelsOf(raster::DecodeBmp(file).value()), (std::vector<Pixel>{0x102030, 0x405060}));
+    file.back() = 0;
+    EXPECT_EQ(PixelsOf(raster::DecodeBmpWithAlpha(file).value()),
+              (std::vector<Pixel>{0xFF102030, 0xFF405060}))
+        << "fourth bytes all zero are unused";
+    std::vector<Pixel> pixels;
+    const auto paletted = raster::DecodeBmpWithAlpha(EncodeBmp(5, 4, false, 16, &pixels));
+    for (Pixel& p : pixels) {
+        p |= 0xFF000000;
+    }
+    EXPECT_EQ(PixelsOf(paletted.value()), pixels);
 }
 
 using Damage = std::function<void(Bytes*)>;
@@ -136,6 +166,7 @@ TEST(BmpDecodeTest, MalformedFilesGiveNothing) {
         {"two planes", [](Bytes* b) { Put16(b, 26, 2); }},
         {"zero bits", [](Bytes* b) { Put16(b, 28, 0); }},
         {"sixteen bits", [](Bytes* b) { Put16(b, 28, 16); }},
+        {"thirty-two bits, rows of four", [](Bytes* b) { Put16(b, 28, 32); }},
         {"run-length compressed", [](Bytes* b) { Put32(b, 30, 2); }},
         {"bit fields", [](Bytes* b) { Put32(b, 30, 3); }},
         {"more colours than bits allow", [](Bytes* b) { Put32(b, 46, 17); }},
@@ -147,9 +178,11 @@ TEST(BmpDecodeTest, MalformedFilesGiveNothing) {
         damage(&file);
         EXPECT_FALSE(raster::DecodeBmp(file).has_value()) << name;
     }
-    const Bytes file = EncodeBmp(9, 1, true, 2);
-    for (size_t size = 0; size < file.size(); ++size) {
-        EXPECT_FALSE(raster::DecodeBmp(std::span(file.data(), size)).has_value()) << size;
+    for (const Bytes& file : {EncodeBmp(9, 1, true, 2), EncodeBmp(3, 32, false, 0)}) {
+        for (size_t size = 0; size < file.size(); ++size) {
+            EXPECT_FALSE(raster::DecodeBmpWithAlpha(std::span(file.data(), size)).has_value())
+                << size;
+        }
     }
 }
 
