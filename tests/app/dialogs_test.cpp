@@ -102,6 +102,8 @@ TEST_F(AppTest, HelpScrollsWithTheKeysAndClosesWithBack) {
     Then([&] {
         ASSERT_NE(ActiveWindow(), MainWindow());
         EXPECT_EQ(windows::Find(ActiveWindow())->scrollPos, 0);
+        // The phone's title bar says "Help"; the desktop (and its taskbar) keeps the program's.
+        EXPECT_EQ(script->Title(), "Talvex Go 1.01");
         top = ClientRows();
         int firstInked = 0;
         while (firstInked < static_cast<int>(top.size()) && IsBlank(top[firstInked])) {
