@@ -2,10 +2,8 @@
 #include <cstring>
 
 #include "platform/core/menu_bar.h"
-#include "platform/core/screen.h"
 #include "shell/board_cursor.h"
 #include "tests/app/app_test.h"
-#include "view/board_view.h"
 
 namespace app_test {
 namespace {
