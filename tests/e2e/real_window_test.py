@@ -614,20 +614,17 @@ def check_screenshot(image, scale, board, moves):
 # ---------------------------------------------------------------------------------------------
 
 def game_environment(display, work):
+    # The path a player takes: no video driver named, so the program picks the desktop's own.
     env = dict(os.environ)
-    for name in ("WAYLAND_DISPLAY", "TALVEX_SCALE"):
+    for name in ("WAYLAND_DISPLAY", "TALVEX_SCALE", "SDL_VIDEODRIVER"):
         env.pop(name, None)
     runtime = os.path.join(work, "runtime")
     os.mkdir(runtime, 0o700)
     env.update({
         "DISPLAY": f":{display}",
-        "SDL_VIDEODRIVER": "x11",
         # The platform's mutex and window list live here: a game the developer has running
         # elsewhere is neither found nor raised.
         "TALVEX_RUNTIME_DIR": runtime,
-        # Mesa's llvmpipe renders on its own threads otherwise; ThreadSanitizer, which cannot
-        # see inside Mesa, then reports races between them and the window thread.
-        "LP_NUM_THREADS": "0",
     })
     return env
 

@@ -40,14 +40,6 @@ def own_files(runtime):
     return found
 
 
-def desktop_environment(display, work):
-    # The path a player takes: no driver named, so the program picks the desktop's own.
-    env = rw.game_environment(display, work)
-    for name in ("SDL_VIDEODRIVER", "LP_NUM_THREADS"):
-        env.pop(name, None)
-    return env
-
-
 def expect_failed_start(program, env, reason):
     result = subprocess.run([program], env=env, stdin=subprocess.DEVNULL, capture_output=True,
                             timeout=rw.CLOCK.limit(rw.STEP_TIMEOUT))
@@ -129,7 +121,7 @@ def five_starts_then_kill(processes, program, env, xdotool):
 
 def run(program, work, processes):
     display, _ = rw.start_xvfb(processes, work)
-    env = desktop_environment(display, work)
+    env = rw.game_environment(display, work)
     runtime = env["TALVEX_RUNTIME_DIR"]
     xdotool = rw.Xdotool(env)
 
