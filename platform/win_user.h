@@ -18,9 +18,26 @@ constexpr UINT WM_KEYUP = 0x0101;
 constexpr UINT WM_CHAR = 0x0102;
 constexpr UINT WM_INITDIALOG = 0x0110;
 constexpr UINT WM_COMMAND = 0x0111;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_MOUSEWHEEL = 0x020A;
 constexpr UINT WM_HOTKEY = 0x0312;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
+
+// The pointer: a press's client position is in lParam, MAKELPARAM(x, y), the buttons held in
+// wParam; a wheel's turn is in the high word of wParam, WHEEL_DELTA a notch, positive away from
+// the user.
+constexpr WPARAM MK_LBUTTON = 0x0001;
+constexpr int WHEEL_DELTA = 120;
+constexpr int GET_X_LPARAM(LPARAM lParam) {
+    return static_cast<short>(LOWORD(static_cast<ULONG_PTR>(lParam)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lParam) {
+    return static_cast<short>(HIWORD(static_cast<ULONG_PTR>(lParam)));
+}
+constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wParam) {
+    return static_cast<short>(HIWORD(wParam));
+}
 
 // Window and class styles.
 constexpr DWORD WS_POPUP = 0x80000000;

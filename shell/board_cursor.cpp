@@ -17,3 +17,8 @@ void BoardCursor::MoveUp() {
 void BoardCursor::MoveDown() {
     y = y == size - 1 ? 0 : y + 1;
 }
+
+void BoardCursor::MoveTo(std::int32_t newX, std::int32_t newY) {
+    x = newX;
+    y = newY;
+}

@@ -1,4 +1,5 @@
-// The point the action key plays on; the direction keys move it, wrapping at the edges.
+// The point the action key plays on; the direction keys move it, wrapping at the edges, and a
+// click on the board puts it on the point clicked.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,8 @@ class BoardCursor {
     void MoveRight();
     void MoveUp();
     void MoveDown();
+    // Puts it on (newX, newY), a point of the board.
+    void MoveTo(std::int32_t newX, std::int32_t newY);
 
     std::int32_t size;
     std::int32_t x;

@@ -1,5 +1,6 @@
-// The main window's keys: the direction keys move the cursor at any moment; the action key
-// plays on it when no step runs and the game goes on.
+// The main window's keys and clicks: the direction keys move the cursor at any moment; the
+// action key plays on it when no step runs and the game goes on; a click on a board point
+// moves the cursor there and then does what the action key does.
 #include "rules/position.h"
 #include "shell/board_cursor.h"
 #include "shell/game_session.h"
@@ -48,4 +49,16 @@ LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM) {
     }
     InvalidateCursorPoint(window);
     return handled;
+}
+
+LRESULT OnLButtonDown(HWND window, WPARAM, LPARAM lParam) {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    if (GameSession.view == nullptr || GameSession.cursor == nullptr ||
+        !GameSession.view->PointAt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), &x, &y)) {
+        return 0;
+    }
+    InvalidateCursorPoint(window);
+    GameSession.cursor->MoveTo(x, y);
+    return OnKeyDown(window, VK_RETURN, 0);
 }

@@ -74,6 +74,8 @@ LRESULT MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_KEYDOWN:
             return OnKeyDown(window, wParam, lParam);
+        case WM_LBUTTONDOWN:
+            return OnLButtonDown(window, wParam, lParam);
         case WM_COMMAND:
             return OnCommand(window, wParam, lParam);
         case WM_WORKER_DONE:

@@ -13,5 +13,9 @@ LRESULT OnCreate(HWND window, LPARAM createParameter);
 // is one of those five, else 0.
 LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam);
 
+// WM_LBUTTONDOWN: a click on a board point (client coordinates in lParam) moves the cursor
+// there and acts as the action key. The key's result, or 0 for a click off the board.
+LRESULT OnLButtonDown(HWND window, WPARAM wParam, LPARAM lParam);
+
 // WM_COMMAND: the soft keys and the menu.
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam);

@@ -85,7 +85,9 @@ BOOL AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             PaintAbout(dialog);
             return FALSE;
         case WM_KEYUP:
-            // The platform may have scrolled on the key: draw the screen at the new position.
+        case WM_MOUSEWHEEL:
+            // The platform may have scrolled on the key or the wheel: draw the screen at the new
+            // position.
             InvalidateRect(dialog, nullptr, TRUE);
             return FALSE;
         case WM_COMMAND:

@@ -109,6 +109,21 @@ RECT BoardView::PointRect(std::int32_t x, std::int32_t y) const {
     return RECT{left, top, left + cellSize + 1, top + cellSize + 1};
 }
 
+bool BoardView::PointAt(std::int32_t clientX, std::int32_t clientY, std::int32_t* x,
+                        std::int32_t* y) const {
+    for (std::int32_t px = 0; px < boardSize; ++px) {
+        for (std::int32_t py = 0; py < boardSize; ++py) {
+            const RECT r = PointRect(px, py);
+            if (clientX >= r.left && clientX < r.right && clientY >= r.top && clientY < r.bottom) {
+                *x = px;
+                *y = py;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 std::array<POINT, 5> BoardView::CursorFrame(std::int32_t x, std::int32_t y) const {
     const RECT r = PointRect(x, y);
     return {POINT{r.left, r.top}, POINT{r.right - 1, r.top}, POINT{r.right - 1, r.bottom - 1},

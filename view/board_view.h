@@ -41,6 +41,11 @@ class BoardView {
     const POINT* VerticalLine(std::int32_t k) const;
     // The rectangle of board point (x, y); neighbours share one pixel row or column.
     RECT PointRect(std::int32_t x, std::int32_t y) const;
+    // The board point whose PointRect holds client pixel (clientX, clientY), in *x and *y; on the
+    // pixel two neighbours share, the one to the left or above. False when the pixel is off the
+    // board.
+    bool PointAt(std::int32_t clientX, std::int32_t clientY, std::int32_t* x,
+                 std::int32_t* y) const;
     // The closed square around PointRect(x, y), for Polyline with a count of 5.
     std::array<POINT, 5> CursorFrame(std::int32_t x, std::int32_t y) const;
     RECT StatusCell(std::int32_t m) const;

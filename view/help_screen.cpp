@@ -71,7 +71,9 @@ BOOL HelpDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             PaintHelp(dialog);
             return FALSE;
         case WM_KEYUP:
-            // The platform may have scrolled on the key: draw the text at the new position.
+        case WM_MOUSEWHEEL:
+            // The platform may have scrolled on the key or the wheel: draw the text at the new
+            // position.
             InvalidateRect(dialog, nullptr, TRUE);
             return FALSE;
         case WM_COMMAND:

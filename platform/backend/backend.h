@@ -15,6 +15,7 @@ enum class InputKind {
     KeyDown,  // `key` is the phone's virtual key; `repeat` for a held key's repeats
     KeyUp,
     Click,  // a click at (x, y) in phone-screen pixels
+    Wheel,  // the mouse wheel turned `notches`, positive away from the user (up)
     Close,  // the desktop window's close button
     Wake,   // Wake() was called
 };
@@ -25,6 +26,7 @@ struct InputEvent {
     bool repeat = false;
     int x = 0;
     int y = 0;
+    int notches = 0;
     friend bool operator==(const InputEvent&, const InputEvent&) = default;
 };
 
@@ -65,10 +67,12 @@ bool SaveBmp(const raster::Framebuffer& frame, const std::string& path);
 // Test input: each goes into the same queue as real input and through the same mapping.
 // False when no backend exists or the queue refused the event.
 //
-// A desktop key event, as the given desktop key (an SDL keycode).
-bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat = false);
+// A desktop key event, as the given desktop key (an SDL keycode), with NumLock on or off.
+bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat = false, bool numLock = true);
 // A left click (press and release) at phone-screen pixel (x, y).
 bool InjectClick(int x, int y);
+// The mouse wheel turned by `notches`, positive away from the user.
+bool InjectWheel(int notches);
 // A request to close the window.
 bool InjectClose();
 // Resizes the desktop window to width x height window pixels, as dragging its border does.

@@ -10,7 +10,8 @@ TranslatedEvent Input(InputEvent input) {
 }
 
 TranslatedEvent FromKey(const SDL_KeyboardEvent& key) {
-    const auto phoneKey = PhoneKeyFor(key.keysym.sym, key.keysym.scancode);
+    const auto phoneKey =
+        PhoneKeyFor(key.keysym.sym, key.keysym.scancode, (key.keysym.mod & KMOD_NUM) != 0);
     if (!phoneKey) {
         return {};
     }
@@ -18,6 +19,15 @@ TranslatedEvent FromKey(const SDL_KeyboardEvent& key) {
     return Input({.kind = down ? InputKind::KeyDown : InputKind::KeyUp,
                   .key = *phoneKey,
                   .repeat = down && key.repeat != 0});
+}
+
+// Whole notches only; the high-resolution remainder of a touchpad's scroll is left out.
+TranslatedEvent FromWheel(const SDL_MouseWheelEvent& wheel) {
+    const int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    if (notches == 0) {
+        return {};
+    }
+    return Input({.kind = InputKind::Wheel, .notches = notches});
 }
 
 TranslatedEvent FromWindow(const SDL_WindowEvent& window) {
@@ -47,6 +57,8 @@ TranslatedEvent TranslateEvent(const SDL_Event& event, Uint32 wakeEventType) {
                 return {};
             }
             return Input({.kind = InputKind::Click, .x = event.button.x, .y = event.button.y});
+        case SDL_MOUSEWHEEL:
+            return FromWheel(event.wheel);
         case SDL_QUIT:
             return Input({.kind = InputKind::Close});
         case SDL_WINDOWEVENT:

@@ -24,7 +24,7 @@ SDL_Event LeftButton(Uint32 type, Uint32 windowId, ScreenPoint at) {
 
 }  // namespace
 
-bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat) {
+bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat, bool numLock) {
     const SdlBackend* backend = SdlBackend::Current();
     if (backend == nullptr) {
         return false;
@@ -36,6 +36,7 @@ bool InjectDesktopKey(int sdlKeycode, bool down, bool repeat) {
     event.key.repeat = repeat ? 1 : 0;
     event.key.keysym.sym = sdlKeycode;
     event.key.keysym.scancode = SDL_GetScancodeFromKey(sdlKeycode);
+    event.key.keysym.mod = numLock ? KMOD_NUM : KMOD_NONE;
     return Push(event);
 }
 
@@ -47,6 +48,20 @@ bool InjectClick(int x, int y) {
     const ScreenPoint at = backend->ScreenToWindow(x, y);
     return Push(LeftButton(SDL_MOUSEBUTTONDOWN, backend->WindowId(), at)) &&
            Push(LeftButton(SDL_MOUSEBUTTONUP, backend->WindowId(), at));
+}
+
+bool InjectWheel(int notches) {
+    const SdlBackend* backend = SdlBackend::Current();
+    if (backend == nullptr) {
+        return false;
+    }
+    SDL_Event event{};
+    event.wheel.type = SDL_MOUSEWHEEL;
+    event.wheel.windowID = backend->WindowId();
+    event.wheel.y = notches;
+    event.wheel.preciseY = static_cast<float>(notches);
+    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    return Push(event);
 }
 
 bool InjectClose() {

@@ -31,6 +31,25 @@ constexpr std::array<std::pair<SDL_Keycode, unsigned>, 30> kKeys{{
     {SDLK_KP_8, kDigitZero + 8}, {SDLK_KP_9, kDigitZero + 9},
 }};
 
+constexpr std::array<std::pair<SDL_Keycode, unsigned>, 5> kKeypadWithoutNumLock{{
+    {SDLK_KP_8, VK_UP},
+    {SDLK_KP_4, VK_LEFT},
+    {SDLK_KP_6, VK_RIGHT},
+    {SDLK_KP_2, VK_DOWN},
+    {SDLK_KP_5, VK_RETURN},
+}};
+
+template <std::size_t Size>
+std::optional<unsigned> Lookup(const std::array<std::pair<SDL_Keycode, unsigned>, Size>& keys,
+                               int sdlKeycode) {
+    for (const auto& [desktop, phone] : keys) {
+        if (desktop == sdlKeycode) {
+            return phone;
+        }
+    }
+    return std::nullopt;
+}
+
 // The digit row by position; SDL numbers it 1..9 then 0.
 std::optional<unsigned> DigitRowKey(int scancode) {
     if (scancode >= SDL_SCANCODE_1 && scancode <= SDL_SCANCODE_9) {
@@ -44,11 +63,14 @@ std::optional<unsigned> DigitRowKey(int scancode) {
 
 }  // namespace
 
-std::optional<unsigned> PhoneKeyFor(int sdlKeycode, int sdlScancode) {
-    for (const auto& [desktop, phone] : kKeys) {
-        if (desktop == sdlKeycode) {
-            return phone;
+std::optional<unsigned> PhoneKeyFor(int sdlKeycode, int sdlScancode, bool numLock) {
+    if (!numLock) {
+        if (const auto direction = Lookup(kKeypadWithoutNumLock, sdlKeycode)) {
+            return direction;
         }
+    }
+    if (const auto phoneKey = Lookup(kKeys, sdlKeycode)) {
+        return phoneKey;
     }
     return DigitRowKey(sdlScancode);
 }

@@ -16,7 +16,6 @@ constexpr raster::Pixel PopupBorder = raster::MakePixel(0, 0, 0);
 constexpr raster::Pixel PopupColor = raster::MakePixel(255, 255, 255);
 constexpr raster::Pixel Highlight = raster::MakePixel(0x1F, 0x3A, 0x5F);
 constexpr int Margin = 4;
-constexpr int PopupWidth = 110;
 
 void Label(const raster::Canvas& canvas, const std::wstring& label, raster::Rect box,
            unsigned align, raster::Pixel color) {
@@ -54,15 +53,9 @@ void DrawPopup(const raster::Canvas& canvas) {
     if (!popup.open) {
         return;
     }
-    const int lineHeight = text::LineHeight(*text::SystemFont()) + 4;
-    const int height = static_cast<int>(popup.items.size()) * lineHeight + 2;
-    const int left = popup.rightSide ? screen::Width - PopupWidth : 0;
-    const raster::Rect box{left, screen::SoftKeyBar.top - height, left + PopupWidth,
-                           screen::SoftKeyBar.top};
-    raster::DrawRectangle(canvas, box, PopupBorder, PopupColor);
+    raster::DrawRectangle(canvas, menu_bar::PopupBox(), PopupBorder, PopupColor);
     for (std::size_t i = 0; i < popup.items.size(); ++i) {
-        const raster::Rect row{box.left + 1, box.top + 1 + static_cast<int>(i) * lineHeight,
-                               box.right - 1, box.top + 1 + static_cast<int>(i + 1) * lineHeight};
+        const raster::Rect row = menu_bar::PopupRow(i);
         const bool selected = static_cast<int>(i) == popup.selected;
         if (selected) {
             raster::FillRect(canvas, row, Highlight);

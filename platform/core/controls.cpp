@@ -135,6 +135,32 @@ void PaintUpDown(HWND handle) {
     EndPaint(handle, &paint);
 }
 
+// Steps the up-down control's buddy list by `delta`, wrapping around with UDS_WRAP. False when
+// there is no list with items to step.
+bool StepBuddy(HWND upDown, int delta) {
+    const auto* state = StateOf<UpDownState>(upDown);
+    const auto* list = state ? StateOf<ListBoxState>(state->buddy) : nullptr;
+    if (list == nullptr || list->items.empty()) {
+        return false;
+    }
+    const int count = static_cast<int>(list->items.size());
+    int next = list->selected + delta;
+    if (next < 0 || next >= count) {
+        if ((windows::Find(upDown)->style & UDS_WRAP) == 0) {
+            return true;
+        }
+        next = (next + count) % count;
+    }
+    SendMessageW(state->buddy, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
+    return true;
+}
+
+// A press on the arrows drawn in the left half steps back, in the right half forward.
+void PressUpDown(HWND handle, LPARAM position) {
+    const int width = ClientRectOf(handle).right;
+    StepBuddy(handle, GET_X_LPARAM(position) < width / 2 ? -1 : 1);
+}
+
 LRESULT UpDownProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     PlatformWindow* window = windows::Find(handle);
     if (message == WM_CREATE) {
@@ -150,6 +176,10 @@ LRESULT UpDownProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_PAINT) {
         PaintUpDown(handle);
+        return 0;
+    }
+    if (message == WM_LBUTTONDOWN) {
+        PressUpDown(handle, lParam);
         return 0;
     }
     return DefWindowProcW(handle, message, wParam, lParam);
@@ -170,26 +200,15 @@ void RegisterBuiltInClasses() {
 
 bool StepSpinner(HWND list, int delta) {
     const PlatformWindow* listWindow = windows::Find(list);
-    auto* state = StateOf<ListBoxState>(list);
-    if (listWindow == nullptr || state == nullptr || state->items.empty()) {
+    if (listWindow == nullptr) {
         return false;
     }
     for (HWND sibling : windows::Find(listWindow->parent)->children) {
         const auto* upDown = StateOf<UpDownState>(sibling);
-        const DWORD style = windows::Find(sibling)->style;
-        if (upDown == nullptr || upDown->buddy != list || (style & UDS_ARROWKEYS) == 0) {
-            continue;
+        if (upDown != nullptr && upDown->buddy == list &&
+            (windows::Find(sibling)->style & UDS_ARROWKEYS) != 0) {
+            return StepBuddy(sibling, delta);
         }
-        const int count = static_cast<int>(state->items.size());
-        int next = state->selected + delta;
-        if (next < 0 || next >= count) {
-            if ((style & UDS_WRAP) == 0) {
-                return true;
-            }
-            next = (next + count) % count;
-        }
-        SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(next), 0);
-        return true;
     }
     return false;
 }

@@ -57,15 +57,19 @@ void Scroll(HWND handle, int delta) {
     }
 }
 
+// One line of the dialog's text: what Up, Down and a notch of the wheel scroll by.
+int LineStep() {
+    return text::LineHeight(*text::SystemFont());
+}
+
 void HandleKey(HWND handle, UINT key) {
     const PlatformWindow* dialog = windows::Find(handle);
-    const int step = text::LineHeight(*text::SystemFont());
     switch (key) {
         case VK_UP:
-            Scroll(handle, -step);
+            Scroll(handle, -LineStep());
             break;
         case VK_DOWN:
-            Scroll(handle, step);
+            Scroll(handle, LineStep());
             break;
         case VK_LEFT:
             controls::StepSpinner(dialog->focus, -1);
@@ -116,6 +120,10 @@ LRESULT DialogWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
         case WM_KEYDOWN:
             HandleKey(handle, static_cast<UINT>(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            // A notch away from the user scrolls up, as Up does.
+            Scroll(handle, -GET_WHEEL_DELTA_WPARAM(wParam) * LineStep() / WHEEL_DELTA);
             return 0;
         case WM_CLOSE:
             EndDialog(handle, IDCANCEL);

@@ -6,8 +6,8 @@
 namespace dialogs {
 
 // The window procedure of every dialog: the dialog's own procedure first, then the defaults
-// (painting the background, Back ending the dialog, Up and Down scrolling, Left and Right
-// stepping a spinner).
+// (painting the background, Back ending the dialog, Up, Down and the wheel scrolling, Left and
+// Right stepping a spinner).
 LRESULT DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Sizes the dialog to the whole client area of the screen.

@@ -1,5 +1,7 @@
 #include "platform/core/input.h"
 
+#include <algorithm>
+
 #include "platform/aygshell.h"
 #include "platform/core/controls.h"
 #include "platform/core/dialogs.h"
@@ -53,6 +55,36 @@ void HandleKey(UINT key, bool down, bool repeat) {
     PostMessageW(active, down ? WM_KEYDOWN : WM_KEYUP, key, KeyFlags(down, repeat));
 }
 
+// A click the soft-key bar and the popup leave goes to the window under it, in its client
+// coordinates, as a press of the left button.
+void HandleClick(int x, int y) {
+    HWND active = windows::Active();
+    if (active == nullptr || menu_bar::HandleClick(active, x, y)) {
+        return;
+    }
+    HWND target = windows::WindowAt(active, x, y);
+    if (target == nullptr) {
+        return;
+    }
+    const raster::Rect client = windows::ScreenClientRect(target);
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON,
+                 MAKELPARAM(static_cast<WORD>(x - client.left), static_cast<WORD>(y - client.top)));
+}
+
+// The wheel goes to the window that has the keys. The pointer's position is not given: the
+// screen's windows have no use for it.
+void HandleWheel(int notches) {
+    HWND active = windows::Active();
+    if (active == nullptr) {
+        return;
+    }
+    // The turn must fit the signed high word of wParam.
+    constexpr int MostNotches = 0x7FFF / WHEEL_DELTA;
+    const auto delta =
+        static_cast<WORD>(std::clamp(notches, -MostNotches, MostNotches) * WHEEL_DELTA);
+    PostMessageW(active, WM_MOUSEWHEEL, static_cast<WPARAM>(delta) << 16, 0);
+}
+
 // The first top-level window made is the program's main window.
 void HandleClose() {
     const auto topLevel = windows::TopLevel();
@@ -68,9 +100,10 @@ void Handle(const backend::InputEvent& event) {
             HandleKey(event.key, event.kind == backend::InputKind::KeyDown, event.repeat);
             break;
         case backend::InputKind::Click:
-            if (HWND active = windows::Active()) {
-                menu_bar::HandleClick(active, event.x, event.y);
-            }
+            HandleClick(event.x, event.y);
+            break;
+        case backend::InputKind::Wheel:
+            HandleWheel(event.notches);
             break;
         case backend::InputKind::Close:
             HandleClose();

@@ -14,6 +14,7 @@ namespace {
 
 constexpr const wchar_t* BarClass = L"menu_worker";
 constexpr UINT ModKeyUp = 0x1000;
+constexpr int PopupWidth = 110;
 
 struct BarState : ControlState {
     std::vector<Button> buttons;
@@ -157,6 +158,10 @@ LRESULT BarProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle, message, wParam, lParam);
 }
 
+int PopupRowHeight() {
+    return text::LineHeight(*text::SystemFont()) + 4;
+}
+
 void Command(HWND owner, UINT command) {
     PostMessageW(owner, WM_COMMAND, command, 0);
 }
@@ -260,9 +265,27 @@ bool HandleKey(HWND active, UINT key, bool down) {
     return false;
 }
 
+raster::Rect PopupBox() {
+    const OpenPopup& popup = ThePopup();
+    const int height = static_cast<int>(popup.items.size()) * PopupRowHeight() + 2;
+    const int left = popup.rightSide ? screen::Width - PopupWidth : 0;
+    return {left, screen::SoftKeyBar.top - height, left + PopupWidth, screen::SoftKeyBar.top};
+}
+
+raster::Rect PopupRow(std::size_t index) {
+    const raster::Rect box = PopupBox();
+    const int top = box.top + 1 + static_cast<int>(index) * PopupRowHeight();
+    return {box.left + 1, top, box.right - 1, top + PopupRowHeight()};
+}
+
 bool HandleClick(HWND active, int x, int y) {
     if (ThePopup().open) {
-        // A click anywhere closes the popup; the chrome knows where its items are drawn.
+        for (std::size_t i = 0; i < ThePopup().items.size(); ++i) {
+            if (ThePopup().owner == active && PopupRow(i).Contains(x, y)) {
+                Choose(static_cast<int>(i));
+                return true;
+            }
+        }
         ClosePopup();
         return true;
     }

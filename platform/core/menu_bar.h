@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/raster/rect.h"
 #include "platform/win_types.h"
 
 namespace menu_bar {
@@ -27,7 +28,8 @@ std::vector<Button> ButtonsOf(HWND owner);
 // The soft-key bar's handling of a key for the window that has the screen. True when the bar
 // (or its open popup) took the key, which then goes no further.
 bool HandleKey(HWND active, UINT key, bool down);
-// A click on the soft-key bar or the open popup, in screen pixels. True when taken.
+// A click on the soft-key bar or the open popup, in screen pixels. True when taken: a click on
+// a popup item chooses it, and any other click while the popup is open closes it.
 bool HandleClick(HWND active, int x, int y);
 
 // The popup menu, when one is open.
@@ -39,6 +41,10 @@ struct OpenPopup {
     int selected = 0;
 };
 const OpenPopup& Popup();
+// Where the open popup stands (on the soft-key bar, at its key's side), in screen pixels, and
+// the row of its item `index` inside that box's border.
+raster::Rect PopupBox();
+raster::Rect PopupRow(std::size_t index);
 
 // Closes the popup (when the window that owns it goes away, say).
 void ClosePopup();

@@ -86,6 +86,19 @@ raster::Rect ScreenClientRect(HWND handle) {
     return window->rect.Offset(parentRect.left, parentRect.top - scroll);
 }
 
+HWND WindowAt(HWND handle, int x, int y) {
+    const PlatformWindow* window = Find(handle);
+    if (window == nullptr || !window->visible || !ScreenClientRect(handle).Contains(x, y)) {
+        return nullptr;
+    }
+    for (auto child = window->children.rbegin(); child != window->children.rend(); ++child) {
+        if (HWND found = WindowAt(*child, x, y)) {
+            return found;
+        }
+    }
+    return handle;
+}
+
 bool RegisterClass(const WindowClass& windowClass) {
     if (FindClass(windowClass.name) != nullptr) {
         return false;

@@ -73,6 +73,9 @@ HWND Active();
 // The client area of `handle` in screen pixels (children included, their parents' scroll
 // applied).
 raster::Rect ScreenClientRect(HWND handle);
+// The window under screen pixel (x, y) within `handle`: its newest visible child there (and so
+// on down), else `handle` itself; null when the pixel lies outside its client area.
+HWND WindowAt(HWND handle, int x, int y);
 
 struct WindowClass {
     std::wstring name;

@@ -75,6 +75,15 @@ void AppTest::MoveCursorTo(int x, int y) {
     });
 }
 
+void AppTest::ClickOnPoint(int x, int y) {
+    script->Click([x, y] {
+        const RECT r = GameSession.view->PointRect(x, y);
+        const raster::Rect client = windows::ScreenClientRect(MainWindow());
+        return std::pair<int, int>(client.left + (r.left + r.right) / 2,
+                                   client.top + (r.top + r.bottom) / 2);
+    });
+}
+
 HWND MainWindow() {
     return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
 }

@@ -42,6 +42,8 @@ class AppTest : public ::testing::Test {
     void ChooseFromMenu(unsigned item);
     // Moves the cursor from wherever it is to (x, y) with the direction keys.
     void MoveCursorTo(int x, int y);
+    // A click on the middle of board point (x, y).
+    void ClickOnPoint(int x, int y);
     // Checks that run at the moment the script reaches them.
     void Then(std::function<void()> check) { script->Then(std::move(check)); }
 

@@ -48,6 +48,36 @@ TEST_F(AppTest, NewGameAsWhiteStartsWithTheMachinesBlackStone) {
     RunProgram();
 }
 
+// The middle of the left or right half of the side spinner's arrows, on the screen.
+std::pair<int, int> SpinnerArrow(bool right) {
+    for (HWND child : windows::Find(ActiveWindow())->children) {
+        if (windows::Find(child)->controlId == IDC_SIDE_SPIN) {
+            const raster::Rect arrows = windows::ScreenClientRect(child);
+            const int quarter = arrows.Width() / 4;
+            return {right ? arrows.right - 1 - quarter : arrows.left + quarter,
+                    (arrows.top + arrows.bottom) / 2};
+        }
+    }
+    ADD_FAILURE() << "no side spinner";
+    return {0, 0};
+}
+
+TEST_F(AppTest, ClicksOnTheSpinnersArrowsStepTheSideAsLeftAndRightDo) {
+    ChooseFromMenu(NewGameItem);
+    for (const auto& [right, side] : {std::pair(true, 1), {true, 0}, {false, 1}, {false, 0}}) {
+        script->Click([right] { return SpinnerArrow(right); });
+        Then([side] { EXPECT_EQ(SelectedSide(), side); });
+    }
+    script->Click([] { return SpinnerArrow(false); });
+    Keys({LeftSoftKey});  // Done, as White
+    Then([] {
+        EXPECT_EQ(ActiveWindow(), MainWindow());
+        EXPECT_EQ(Position.HumanColor, White);
+    });
+    Keys({LeftSoftKey});
+    RunProgram();
+}
+
 TEST_F(AppTest, NewGameCancelledChangesNothingButRepaintsEverything) {
     std::uint8_t boardBefore[PointCount];
     raster::Framebuffer frameBefore(1, 1);
@@ -126,6 +156,41 @@ TEST_F(AppTest, HelpScrollsWithTheKeysAndClosesWithBack) {
     Keys({LeftSoftKey});
     RunProgram();
 }
+
+class WheelTest : public AppTest, public ::testing::WithParamInterface<unsigned> {};
+
+// A notch scrolls as far as a key does, the picture follows, and the wheel stops at the top.
+TEST_P(WheelTest, TheWheelScrollsAsUpAndDownDo) {
+    std::vector<std::vector<raster::Pixel>> top;
+    int notch = 0;
+    ChooseFromMenu(GetParam());
+    Then([&] { top = ClientRows(); });
+    script->Wheel(-1);
+    Then([&] { notch = windows::Find(ActiveWindow())->scrollPos; });
+    Keys({VK_DOWN});
+    script->Wheel(-1);
+    Then([&] {
+        const int scrolled = windows::Find(ActiveWindow())->scrollPos;
+        ASSERT_GT(notch, 0);
+        EXPECT_EQ(scrolled, 3 * notch);
+        const auto now = ClientRows();
+        for (int y = 0; y + scrolled < static_cast<int>(now.size()); ++y) {
+            EXPECT_TRUE(now[y] == top[y + scrolled]) << "row " << y;
+        }
+    });
+    script->Wheel(5);
+    Then([&] {
+        EXPECT_EQ(windows::Find(ActiveWindow())->scrollPos, 0);
+        EXPECT_TRUE(ClientRows() == top);
+    });
+    Keys({LeftSoftKey, LeftSoftKey});  // Done, then Exit
+    RunProgram();
+}
+
+INSTANTIATE_TEST_SUITE_P(HelpAndAbout, WheelTest, ::testing::Values(HelpItem, AboutItem),
+                         [](const auto& info) {
+                             return std::string(info.param == HelpItem ? "Help" : "About");
+                         });
 
 TEST_F(AppTest, AboutShowsTheLogoCentredWithTheTextTwoPixelsUnderIt) {
     ChooseFromMenu(AboutItem);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 #include "platform/aygshell.h"
+#include "platform/backend/event_map.h"
 #include "platform/core/kernel_object.h"
 #include "shell/game_session.h"
 
@@ -31,6 +33,38 @@ void ScriptedBackend::Key(unsigned phoneKey) {
 
 void ScriptedBackend::KeyNow(unsigned phoneKey) {
     AddKey(phoneKey, false);
+}
+
+void ScriptedBackend::Click(std::function<std::pair<int, int>()> where) {
+    std::lock_guard guard(lock_);
+    script_.push_back({{backend::InputKind::Click}, nullptr, true, std::move(where)});
+}
+
+void ScriptedBackend::AddDesktopEvent(const SDL_Event& event) {
+    // No event is of the last type: nothing here is taken for a wake.
+    const backend::TranslatedEvent translated = backend::TranslateEvent(event, SDL_LASTEVENT);
+    ASSERT_EQ(translated.action, backend::EventAction::Input) << "event type " << event.type;
+    std::lock_guard guard(lock_);
+    script_.push_back({translated.input, nullptr, true});
+}
+
+void ScriptedBackend::KeypadKey(int sdlKeycode, bool numLock) {
+    for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
+        SDL_Event event{};
+        event.key.type = type;
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.sym = sdlKeycode;
+        event.key.keysym.mod = numLock ? KMOD_NUM : KMOD_NONE;
+        AddDesktopEvent(event);
+    }
+}
+
+void ScriptedBackend::Wheel(int notches) {
+    SDL_Event event{};
+    event.wheel.type = SDL_MOUSEWHEEL;
+    event.wheel.y = notches;
+    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
+    AddDesktopEvent(event);
 }
 
 void ScriptedBackend::Then(std::function<void()> check) {
@@ -100,6 +134,9 @@ bool ScriptedBackend::WaitInput(backend::InputEvent* event, int timeoutMs) {
         }
         Step step = std::move(script_.front());
         script_.pop_front();
+        if (step.clickAt) {
+            std::tie(step.event.x, step.event.y) = step.clickAt();
+        }
         if (!step.check) {
             *event = step.event;
             return true;

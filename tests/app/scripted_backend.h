@@ -13,7 +13,10 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
+
+#include <SDL.h>
 
 #include "platform/backend/backend.h"
 
@@ -29,6 +32,13 @@ class ScriptedBackend final : public backend::Backend {
     // runs (for worker threads held with kernel_objects::HoldThreads).
     void KeyNow(unsigned phoneKey);
     void Then(std::function<void()> check);
+    // A left click, given once the program has settled, at the phone-screen pixel that `where`
+    // gives then (the windows and their geometry exist only once the program runs).
+    void Click(std::function<std::pair<int, int>()> where);
+    // Desktop input, through the platform's own mapping of SDL's events: a keypad key pressed
+    // and released with NumLock on or off, a turn of the mouse wheel.
+    void KeypadKey(int sdlKeycode, bool numLock);
+    void Wheel(int notches);
     // The desktop window's close button, pressed as soon as the window thread waits.
     void CloseNow();
     // A check run as soon as the window thread waits, even while a worker runs.
@@ -57,8 +67,10 @@ class ScriptedBackend final : public backend::Backend {
         backend::InputEvent event;
         std::function<void()> check;
         bool settle = true;
+        std::function<std::pair<int, int>()> clickAt = nullptr;
     };
     void AddKey(unsigned phoneKey, bool settle);
+    void AddDesktopEvent(const SDL_Event& event);
 
     raster::Framebuffer lastFrame_{1, 1};
     std::string title_;

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """The real game in a real X server.
 
-Starts Xvfb, runs talvex-go in it, plays with xdotool's keys and reads the screen from Xvfb's
-framebuffer file: four stones with the arrow keys and Enter (the first move wraps across the
-board's top edge), a pass from the Menu popup, a screenshot; then a second start, which must bring
+Starts Xvfb, runs talvex-go in it, plays with xdotool's keys and pointer and reads the screen
+from Xvfb's framebuffer file: three stones with the arrow keys and Enter (the first move wraps
+across the board's top edge) and one with a click on its point, a pass from the Menu popup, a
+screenshot; then a second start, which must bring
 the running window to the front and end at once without a window of its own; then Exit.
 
 Usage: real_window_test.py --program PATH [--artifacts DIR] [--readme-screenshot PATH]
@@ -521,8 +522,18 @@ class Game:
             self.xdotool.keys(self.window, *keys)
         self.cursor = target
 
-    def play(self, wanted, before, wrap=False):
-        """A stone on the first free point from wanted along its row; the machine's reply."""
+    def click_point(self, point, board):
+        """A left click on the middle of the point, with the real pointer."""
+        x = board.left + point[0] * board.cell + board.cell // 2
+        y = board.top + point[1] * board.cell + board.cell // 2
+        self.xdotool.run("mousemove", "--window", str(self.window),
+                         str(x * self.scale + self.scale // 2),
+                         str(y * self.scale + self.scale // 2), "click", "1")
+        self.cursor = point
+
+    def play(self, wanted, before, wrap=False, click=False):
+        """A stone on the first free point from wanted along its row, reached with the keys or
+        clicked; the machine's reply."""
         target = wanted
         for _ in range(BOARD_SIZE):
             if target not in before.black and target not in before.white:
@@ -530,12 +541,16 @@ class Game:
             target = ((target[0] + 1) % BOARD_SIZE, target[1])
         else:
             raise Failure(f"row {wanted[1]} of the board is full: {before.describe()}")
-        self.move_cursor(target, wrap)
-        self.xdotool.keys(self.window, "Return")
+        if click:
+            self.click_point(target, before)
+        else:
+            self.move_cursor(target, wrap)
+            self.xdotool.keys(self.window, "Return")
         board = self.wait_for_reply(before, before.black | {target},
                                     f"a black stone added at {target}",
                                     f"the stone at {target} and the computer's reply")
-        log(f"black {target}, white {sorted(board.white - before.white)[0]}")
+        log(f"black {target}{' (clicked)' if click else ''}, "
+            f"white {sorted(board.white - before.white)[0]}")
         return board
 
     def wait_for_reply(self, before, black, expected, what):
@@ -665,9 +680,10 @@ def run(args, work, processes):
     args.on_failure = driver.image
     board = driver.wait_for_start()
 
-    # Four stones, the first reached by crossing the top edge; then a pass.
-    for index, wanted in enumerate([(9, 15), (15, 9), (3, 9), (9, 3)]):
-        board = driver.play(wanted, board, wrap=index == 0)
+    # Four stones, the first reached by crossing the top edge, the last clicked; then a pass.
+    moves = [(9, 15), (15, 9), (3, 9), (9, 3)]
+    for index, wanted in enumerate(moves):
+        board = driver.play(wanted, board, wrap=index == 0, click=index == len(moves) - 1)
     board = driver.pass_from_menu(board)
 
     image = driver.image()

@@ -126,6 +126,22 @@ TEST_P(BoardPaintTest, ViewHoldsItsLayoutAndPointGeometry) {
         (std::array{f[0].x, f[0].y, f[1].x, f[1].y, f[2].x, f[2].y, f[3].x, f[3].y, f[4].x,
                     f[4].y}),
         (std::array{18 * c, 2 * c, 19 * c, 2 * c, 19 * c, 3 * c, 18 * c, 3 * c, 18 * c, 2 * c}));
+    // A client pixel finds its point; the shared column goes to the left, the square's edges
+    // are the board's.
+    for (const auto& [pixel, point] : {std::pair{POINT{0, 0}, POINT{0, 0}},
+                                       {{c, c + 1}, {0, 1}},
+                                       {{c + 1, 2 * c}, {1, 1}},
+                                       {{19 * c, 19 * c}, {18, 18}},
+                                       {{19 * c + 1, 0}, {-1, -1}},
+                                       {{0, 19 * c + 1}, {-1, -1}},
+                                       {{-1, 0}, {-1, -1}}}) {
+        std::int32_t x = -1;
+        std::int32_t y = -1;
+        const bool found = view_->PointAt(pixel.x, pixel.y, &x, &y);
+        EXPECT_EQ(found, point.x >= 0);
+        EXPECT_EQ((std::pair{x, y}), (std::pair{point.x, point.y}))
+            << "pixel (" << pixel.x << ", " << pixel.y << ")";
+    }
 }
 
 TEST_P(BoardPaintTest, FullPaintDrawsBoardGridStonesAndCursorFrame) {

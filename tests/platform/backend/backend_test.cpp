@@ -273,6 +273,12 @@ TEST_F(InputTest, KeysComeOutAsPhoneKeysInOrderAndOthersAreSkipped) {
         EXPECT_EQ(Next(), expected);
     }
     EXPECT_EQ(Next(0), std::nullopt);
+    // The keypad's 8 is Up with NumLock off and the digit with it on; the wheel comes as it is.
+    ASSERT_TRUE(InjectDesktopKey(SDLK_KP_8, true, false, false) &&
+                InjectDesktopKey(SDLK_KP_8, true, false, true) && InjectWheel(-2));
+    EXPECT_EQ(Next(), KeyDown(0x26));
+    EXPECT_EQ(Next(), KeyDown(0x38));
+    EXPECT_EQ(Next(), (InputEvent{.kind = InputKind::Wheel, .notches = -2}));
     ASSERT_TRUE(InjectDesktopKey(SDLK_SPACE, true) && InjectDesktopKey(SDLK_TAB, false));
     ExpectNothingFor60Ms();
     ASSERT_TRUE(InjectDesktopKey(SDLK_DOWN, true));
