@@ -8,6 +8,7 @@ packages=(
     libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core
     xvfb xdotool x11-utils python3 gnugo
     clang libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev file man-db
 )
 
 missing=()

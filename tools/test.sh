@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the project three times (plain, AddressSanitizer + UndefinedBehaviorSanitizer,
-# ThreadSanitizer) and runs the whole test suite in each, then fuzzes the GTP front-end for a
-# bounded time. Fails when any build or test fails.
+# ThreadSanitizer) with warnings as errors and runs the whole test suite in each, fuzzes the GTP
+# front-end for a bounded time, and compiles the programs as a packager would (Release, their
+# warnings not errors). Fails when any build or test fails.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -21,8 +22,9 @@ run_variant() {
         flags=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1")
     fi
     echo "== $name build"
-    cmake -S . -B "$dir" -G Ninja -DTALVEX_SANITIZER="$sanitizer" -DTALVEX_BUILD_BENCH="$bench" \
-        "${flags[@]}" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+    cmake -S . -B "$dir" -G Ninja -DTALVEX_WERROR=ON -DTALVEX_SANITIZER="$sanitizer" \
+        -DTALVEX_BUILD_BENCH="$bench" "${flags[@]}" >"$dir.configure.log" 2>&1 ||
+        { cat "$dir.configure.log"; return 1; }
     cmake --build "$dir" -j "$jobs" || return 1
     echo "== $name tests"
     local log="$dir/ctest.log"
@@ -47,7 +49,8 @@ run_fuzz() {
     local dir=build/fuzz
     echo "== fuzz build"
     cmake -S . -B "$dir" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTALVEX_BUILD_FUZZ=ON \
-        -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" >"$dir.configure.log" 2>&1 ||
+        -DTALVEX_WERROR=ON -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g1" \
+        >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log"; return 1; }
     cmake --build "$dir" -j "$jobs" --target gtp_fuzz || return 1
     echo "== fuzz run"
@@ -66,17 +69,31 @@ run_fuzz() {
     echo "fuzz: passed"
 }
 
+# A packager's first command: a Release build (-O3) with no options of ours, so no warnings as
+# errors, and without the tests and benchmarks, whose libraries a packager need not have. Only
+# the two programs are built: that they compile and link is what is checked.
+run_release() {
+    local dir=build/release
+    echo "== release build"
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+        >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+    cmake --build "$dir" -j "$jobs" --target talvex-go talvex-gtp || return 1
+    echo "release build: passed"
+}
+
 mkdir -p build
 run_variant normal none ON || status=1
 # Sanitizer builds skip the benchmarks: they measure nothing there, and the time is better spent.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_variant asan address OFF || status=1
 TSAN_OPTIONS=halt_on_error=1 run_variant tsan thread OFF || status=1
-if run_fuzz; then
-    passed=$((passed + 1))
-else
-    failed=$((failed + 1))
-    status=1
-fi
+for step in run_fuzz run_release; do
+    if "$step"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        status=1
+    fi
+done
 
 echo "== all builds: $passed passed, $failed failed"
 if [ "$status" -ne 0 ]; then
