@@ -82,10 +82,11 @@ std::string SdlBackend::Start() {
     }
     video_.emplace(driver_);
     if (!video_->Failure().empty()) {
-        const char* display = std::getenv("DISPLAY");
-        return "cannot open the display" +
-               (display != nullptr && *display != '\0' ? " " + std::string(display) : "") + ": " +
-               video_->Failure();
+        std::string why = "cannot open the display";
+        if (const char* display = std::getenv("DISPLAY"); display != nullptr && *display != '\0') {
+            why.append(" ").append(display);
+        }
+        return why.append(": ").append(video_->Failure());
     }
     wakeEventType_ = SDL_RegisterEvents(1);
     if (wakeEventType_ == static_cast<Uint32>(-1)) {
