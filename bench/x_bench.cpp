@@ -15,6 +15,7 @@
 #include <X11/keysym.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,7 +24,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <csignal>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -94,12 +95,17 @@ void KillChildren() {
     children.clear();
 }
 
-extern "C" void OnTerminate(int) {
-    // Only async-signal-safe calls here.
-    for (pid_t child : children) {
-        kill(child, SIGKILL);
+// A signal ends the bench at its next wait, through the same clean-up as an error.
+volatile sig_atomic_t stop_signal = 0;
+
+extern "C" void OnTerminate(int signal) {
+    stop_signal = signal;
+}
+
+void CheckStopped() {
+    if (stop_signal != 0) {
+        throw BenchError("stopped by signal " + std::to_string(stop_signal));
     }
-    _exit(130);
 }
 
 struct EnvChange {
@@ -156,6 +162,7 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::vector<EnvChange>& 
 
 // Empty while the process runs, else how it ended; the process is reaped.
 std::optional<std::string> Ended(pid_t pid) {
+    CheckStopped();
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) != pid) {
         return std::nullopt;
@@ -207,6 +214,7 @@ std::string StartXvfb(const std::string& log_path) {
     while (text.find('\n') == std::string::npos) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
         pollfd ready{ends[0], POLLIN, 0};
+        CheckStopped();
         if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
             close(ends[0]);
             throw BenchError("Xvfb gave no display number within 10 s:\n" + Tail(log_path));
@@ -836,9 +844,11 @@ int Main(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::signal(SIGINT, OnTerminate);
-    std::signal(SIGTERM, OnTerminate);
-    std::signal(SIGHUP, OnTerminate);
+    struct sigaction action {};
+    action.sa_handler = OnTerminate;  // no SA_RESTART: a wait in poll() ends at once
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
     try {
         return Main(argc, argv);
     } catch (const BenchError& error) {
