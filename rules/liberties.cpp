@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "rules/position.h"
 
@@ -19,7 +20,7 @@ void StartLibertyRound() {
 // start and the color stones) instead of recursion. Each empty neighbour not yet reached is
 // counted once; the walk stops early once LibertyCount reaches `enough`. Returns how many
 // points it entered into `entered`.
-int WalkGroup(int x, int y, int color, int* entered, int enough = PointCount) {
+int WalkGroup(int x, int y, int color, int* entered, int enough = std::numeric_limits<int>::max()) {
     const std::uint8_t round = Position.LibertyRound;
     Position.LibertyMarks[PointIndex(x, y)] = round;
     entered[0] = PointIndex(x, y);
