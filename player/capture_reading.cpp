@@ -68,19 +68,23 @@ int FindCaptureMove(int* x, int* y, int* value) {
     *x = -1;
     *y = -1;
     *value = NoValue;
+    // The marks are cleared once for the whole scan. A group read again from another of its
+    // stones lists the same liberties and so offers no pair worth more than its first reading
+    // did; a stone its group's reading has marked is skipped, and a stone it has not marked
+    // reads the group again past the marked ones, to the same or no list.
+    ClearReadMarks();
     for (int px = 0; px < BoardSize; ++px) {
         for (int py = 0; py < BoardSize; ++py) {
             const int wanted = Position.LibertyMap[PointIndex(px, py)];
             // A group without liberties has nothing to list (and the list never outgrows
             // `wanted`, so it fits).
             if (StoneAt(px, py) != Position.HumanColor || wanted == 0 ||
-                wanted >= AttackedLibertiesLimit) {
+                wanted >= AttackedLibertiesLimit || Position.ReadMarks[PointIndex(px, py)] == 1) {
                 continue;
             }
             int libX[AttackedLibertiesLimit - 1];
             int libY[AttackedLibertiesLimit - 1];
             int count = 0;
-            ClearReadMarks();
             if (CollectLiberties(px, py, libX, libY, Position.HumanColor, wanted, &count) == 0) {
                 continue;
             }

@@ -58,7 +58,7 @@ bool IsAreaEmpty(const Area& area) {
 // A machine stone on the sequence's next point must keep a liberty: a point that is taken, or
 // that the human has since surrounded, drops the sequence.
 bool IsPlayableSequencePoint(int x, int y) {
-    return StoneAt(x, y) == Empty && GroupLiberties(x, y, Position.MachineColor) > 0;
+    return StoneAt(x, y) == Empty && HasLiberties(x, y, Position.MachineColor, 1) == 1;
 }
 
 int ContinueSequence(int* x, int* y) {

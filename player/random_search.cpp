@@ -30,12 +30,13 @@ int FindRandomMove(int* x, int* y) {
     for (int tries = 0;;) {
         const int rx = DrawCoordinate();
         const int ry = DrawCoordinate();
-        const int liberties = GroupLiberties(rx, ry, Position.MachineColor);
         // The point of the last try is drawn but never examined.
         if (++tries == RandomSearchTries) {
             return 0;
         }
-        if (StoneAt(rx, ry) != Empty || liberties < 2 || IsMachineEye(rx, ry) == 1) {
+        // The liberties are counted only for an empty point, the one case that reads them.
+        if (StoneAt(rx, ry) != Empty || HasLiberties(rx, ry, Position.MachineColor, 2) == 0 ||
+            IsMachineEye(rx, ry) == 1) {
             continue;
         }
         *x = rx;

@@ -54,16 +54,20 @@ int FindRescueMove(int* x, int* y, int* value) {
     *y = -1;
     *value = NoValue;
     for (int liberties = 1; liberties < RescuedLibertiesLimit; ++liberties) {
+        // The marks are cleared once for each liberty count. A reading walks and marks the whole
+        // group, and a group read again with the same count finds the same best value, which
+        // cannot win a second time: its marked stones are skipped.
+        ClearReadMarks();
         for (int px = 0; px < BoardSize; ++px) {
             for (int py = 0; py < BoardSize; ++py) {
                 if (StoneAt(px, py) != Position.MachineColor ||
-                    Position.LibertyMap[PointIndex(px, py)] != liberties) {
+                    Position.LibertyMap[PointIndex(px, py)] != liberties ||
+                    Position.ReadMarks[PointIndex(px, py)] == 1) {
                     continue;
                 }
                 int ex = -1;
                 int ey = -1;
                 int extension = NoValue;
-                ClearReadMarks();
                 if (FindBestExtension(px, py, &ex, &ey, &extension, liberties) == 1 &&
                     extension > *value) {
                     *x = ex;

@@ -43,7 +43,7 @@ void RemoveDeadStones(int color) {
 }
 
 int IsForbiddenMove(int x, int y) {
-    if (GroupLiberties(x, y, Position.HumanColor) != 0) {
+    if (HasLiberties(x, y, Position.HumanColor, 1) == 1) {
         return 0;
     }
     // No liberty of its own: the move stands only if it captures. Try it and count the machine

@@ -2,29 +2,57 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 #include "rules/position.h"
 
-// The recursion is at most one level per stone of the group (361 at the very most), a few
-// kilobytes of stack, which every thread that runs the engine has.
-void CountLiberties(int x, int y, int color) {
-    Position.LibertyMarks[PointIndex(x, y)] = 0;
-    VisitNeighbours(x, y, [color](int nx, int ny) {
-        const int i = PointIndex(nx, ny);
-        if (Position.LibertyMarks[i] == 1) {
+namespace {
+
+// A new round of marks, in which no point is reached yet.
+void StartLibertyRound() {
+    if (++Position.LibertyRound == 0) {
+        std::memset(Position.LibertyMarks, 0, sizeof Position.LibertyMarks);
+        Position.LibertyRound = 1;
+    }
+}
+
+// The count's walk from (x, y) in the current round, with a list of the points entered (the
+// start and the color stones) instead of recursion. Each empty neighbour not yet reached is
+// counted once; the walk stops early once LibertyCount reaches `enough`. Returns how many
+// points it entered into `entered`.
+int WalkGroup(int x, int y, int color, int* entered, int enough = std::numeric_limits<int>::max()) {
+    const std::uint8_t round = Position.LibertyRound;
+    Position.LibertyMarks[PointIndex(x, y)] = round;
+    entered[0] = PointIndex(x, y);
+    int count = 1;
+    for (int next = 0; next < count && Position.LibertyCount < enough; ++next) {
+        VisitNeighbours(entered[next] / BoardSize, entered[next] % BoardSize, [&](int nx, int ny) {
+            const int i = PointIndex(nx, ny);
+            if (Position.LibertyMarks[i] == round) {
+                return false;
+            }
             if (Position.Board[i] == Empty) {
                 ++Position.LibertyCount;
-                Position.LibertyMarks[i] = 0;
+                Position.LibertyMarks[i] = round;
             } else if (Position.Board[i] == color) {
-                CountLiberties(nx, ny, color);
+                Position.LibertyMarks[i] = round;
+                entered[count++] = i;
             }
-        }
-        return false;
-    });
+            return Position.LibertyCount >= enough;
+        });
+    }
+    return count;
+}
+
+}  // namespace
+
+void CountLiberties(int x, int y, int color) {
+    int entered[PointCount];
+    WalkGroup(x, y, color, entered);
 }
 
 void CountGroupLiberties(int x, int y, int color) {
-    std::memset(Position.LibertyMarks, 1, sizeof Position.LibertyMarks);
+    StartLibertyRound();
     CountLiberties(x, y, color);
 }
 
@@ -34,16 +62,34 @@ int GroupLiberties(int x, int y, int color) {
     return Position.LibertyCount;
 }
 
+int HasLiberties(int x, int y, int color, int wanted) {
+    Position.LibertyCount = 0;
+    StartLibertyRound();
+    int entered[PointCount];
+    WalkGroup(x, y, color, entered, wanted);
+    return Position.LibertyCount >= wanted ? 1 : 0;
+}
+
+// Every stone of a group has the group's count, so one walk per group, from its first stone in
+// scan order, fills the entries of all its stones. LibertyCount and LibertyMarks are left as
+// that last walk left them, not as the walk of the last stone in scan order; no caller reads
+// them before counting again.
 void BuildLibertyMap(int color) {
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            if (StoneAt(x, y) == color) {
-                // A group on this board has at most 241 liberties; saturating keeps any group
-                // that has liberties from ever reading as one without.
-                const int liberties = GroupLiberties(x, y, color);
-                Position.LibertyMap[PointIndex(x, y)] =
-                    static_cast<std::uint8_t>(std::min(liberties, 255));
-            }
+    bool mapped[PointCount] = {};
+    int group[PointCount];
+    for (int i = 0; i < PointCount; ++i) {
+        if (Position.Board[i] != color || mapped[i]) {
+            continue;
+        }
+        Position.LibertyCount = 0;
+        StartLibertyRound();
+        const int size = WalkGroup(i / BoardSize, i % BoardSize, color, group);
+        // A group on this board has at most 241 liberties; saturating keeps any group that has
+        // liberties from ever reading as one without.
+        const auto liberties = static_cast<std::uint8_t>(std::min(Position.LibertyCount, 255));
+        for (int k = 0; k < size; ++k) {
+            Position.LibertyMap[group[k]] = liberties;
+            mapped[group[k]] = true;
         }
     }
 }

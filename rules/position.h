@@ -51,9 +51,12 @@ struct PositionRecord {
     std::uint8_t Board[PointCount];
     // Liberties of the group of each stone of the colour last mapped; other entries are stale.
     std::uint8_t LibertyMap[PointCount];
-    // 1 = not yet reached by the current liberty count, 0 = reached.
+    // A point is reached by the current liberty count when its mark equals LibertyRound. Every
+    // count starts a new round, so that no count has to reset all 361 marks; only a wrap of the
+    // round does.
     std::uint8_t LibertyMarks[PointCount];
     int LibertyCount;
+    std::uint8_t LibertyRound;
     int MachineColor;
     int HumanColor;
     // Where the human's last stone took exactly one machine stone; -1, -1 when not set.

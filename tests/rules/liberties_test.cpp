@@ -72,6 +72,28 @@ TEST_F(LibertyTest, CountsAddUpUntilTheCallerResets) {
     EXPECT_EQ(Position.LibertyCount, 2 + 3);
 }
 
+// The stopped count answers as the whole count does, from stones and from empty points; and a
+// group counted again after any number of other counts (the round of marks wraps after 255)
+// still has its liberties.
+TEST_F(LibertyTest, StoppedCountAgreesWithTheWholeCountAcrossRounds) {
+    SetBoard({"XX.O", "X.OO", ".XO.", "OX..", "..X"});
+    for (int i = 0; i < 5 * BoardSize; ++i) {
+        for (const int color : {Black, White}) {
+            const int liberties = GroupLiberties(i / 5, i % 5, color);
+            for (int wanted = 1; wanted <= 4; ++wanted) {
+                EXPECT_EQ(HasLiberties(i / 5, i % 5, color, wanted), liberties >= wanted ? 1 : 0)
+                    << "(" << i / 5 << ", " << i % 5 << ") wanted " << wanted;
+            }
+        }
+    }
+    for (int otherCounts = 0; otherCounts < 300; ++otherCounts) {
+        ASSERT_EQ(GroupLiberties(0, 0, Black), 3) << "after " << otherCounts << " other counts";
+        for (int k = 0; k < otherCounts; ++k) {
+            GroupLiberties(3, 0, White);
+        }
+    }
+}
+
 TEST_F(LibertyTest, LibertyMapWritesOnlyStonesOfTheMappedColour) {
     SetBoard({"OO.X...XOX", "X.......X", "", "", "", ".....O"});
     std::memset(Position.LibertyMap, 77, sizeof Position.LibertyMap);
