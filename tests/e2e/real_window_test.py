@@ -756,31 +756,40 @@ def main():
         os.remove(failure_shot)  # from an earlier run
     args.on_failure = None
 
-    # A terminated test still takes Xvfb and the programs down with it.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("e2e: terminated"))
-    processes = Processes()
-    work = tempfile.mkdtemp(prefix="talvex-e2e-")
-    try:
-        run(args, work, processes)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        for process in processes.running:
-            output = tail(process.log_path, 20)
-            if output and process.name != "Xvfb":
-                print(f"--- the output of {process.name}:\n{output}", file=sys.stderr)
+    def save_failure_screen():
         if args.on_failure is not None:
             try:
                 write_png(failure_shot, args.on_failure())
                 print(f"the screen at the failure: {failure_shot}", file=sys.stderr)
             except (Failure, OSError):
                 pass
+
+    return run_isolated("talvex-e2e-", lambda work, processes: run(args, work, processes),
+                        save_failure_screen)
+
+
+def run_isolated(prefix, body, on_failure=lambda: None):
+    """Runs body(work, processes) in a fresh folder; the processes it started and the folder go
+    however it ends. Returns the exit code, having said PASSED or why it failed."""
+    # A terminated test still takes Xvfb and the programs down with it.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("e2e: terminated"))
+    processes = Processes()
+    work = tempfile.mkdtemp(prefix=prefix)
+    try:
+        body(work, processes)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        for process in processes.running:
+            output = tail(process.log_path, 20)
+            if output and process.name != "Xvfb":
+                print(f"--- the output of {process.name}:\n{output}", file=sys.stderr)
+        on_failure()
         return 1
     finally:
         processes.stop_all()
         shutil.rmtree(work, ignore_errors=True)
     print("PASSED")
     return 0
-
 
 if __name__ == "__main__":
     sys.exit(main())

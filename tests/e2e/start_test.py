@@ -15,12 +15,9 @@ Shares real_window_test.py's Xvfb, process and xdotool helpers.
 import argparse
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
-import tempfile
-import time
 
 import real_window_test as rw
 from real_window_test import Failure, tail, wait_exit, wait_for
@@ -165,19 +162,8 @@ def main():
     args = parser.parse_args()
     rw.CLOCK = rw.Clock(BUDGET)
     rw.TOTAL_BUDGET = BUDGET
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("e2e: terminated"))
-    processes = rw.Processes()
-    work = tempfile.mkdtemp(prefix="talvex-start-")
-    try:
-        run(os.path.abspath(args.program), work, processes)
-    except Failure as failure:
-        print(f"FAILED: {failure}", file=sys.stderr)
-        return 1
-    finally:
-        processes.stop_all()
-        shutil.rmtree(work, ignore_errors=True)
-    print("PASSED")
-    return 0
+    program = os.path.abspath(args.program)
+    return rw.run_isolated("talvex-start-", lambda work, processes: run(program, work, processes))
 
 
 if __name__ == "__main__":
