@@ -4,18 +4,13 @@
 // Usage: gtp_start [runs=50] engine [arguments...]
 // Prints the fastest, median and slowest of the runs.
 
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <vector>
 
-extern char** environ;
+#include "bench/gtp_pipe.h"
 
 namespace {
 
@@ -23,44 +18,12 @@ using Clock = std::chrono::steady_clock;
 
 // One start: the microseconds to the first reply, or -1 when the engine failed.
 double TimeFirstReply(char** command) {
-    int toEngine[2];
-    int fromEngine[2];
-    if (pipe(toEngine) != 0 || pipe(fromEngine) != 0) {
-        return -1;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, toEngine[0], 0);
-    posix_spawn_file_actions_adddup2(&actions, fromEngine[1], 1);
-    posix_spawn_file_actions_addclose(&actions, toEngine[1]);
-    posix_spawn_file_actions_addclose(&actions, fromEngine[0]);
     const auto start = Clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, command[0], &actions, nullptr, command, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(toEngine[0]);
-    close(fromEngine[1]);
-    std::string reply;
-    if (spawned == 0 && write(toEngine[1], "genmove b\n", 10) == 10) {
-        char buffer[256];
-        while (reply.find("\n\n") == std::string::npos) {
-            const ssize_t got = read(fromEngine[0], buffer, sizeof buffer);
-            if (got <= 0) {
-                break;
-            }
-            reply.append(buffer, static_cast<std::size_t>(got));
-        }
-    }
-    const auto end = Clock::now();
-    close(toEngine[1]);
-    close(fromEngine[0]);
-    if (spawned == 0) {
-        waitpid(pid, nullptr, 0);
-    }
-    if (reply.rfind("= ", 0) != 0 || reply.find("\n\n") == std::string::npos) {
+    GtpPipe engine;
+    if (!engine.Start(command) || engine.Ask("genmove b").rfind("= ", 0) != 0) {
         return -1;
     }
-    return std::chrono::duration<double, std::micro>(end - start).count();
+    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
 }
 
 }  // namespace
