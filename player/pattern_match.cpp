@@ -1,7 +1,11 @@
 #include "player/pattern_match.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 #include "player/move_choice.h"
 #include "player/shape_patterns.h"
@@ -36,46 +40,62 @@ bool ElementHolds(int kind, int x, int y) {
     }
 }
 
-// The weight of `pattern` anchored at (x, y) in orientation `t`, with its move point, or NoValue
-// when an element is off the board or does not hold.
-int MatchOne(const ShapePattern& pattern, const PatternTransform& t, int x, int y, int* moveX,
-             int* moveY) {
-    for (int e = 0; e < pattern.elementCount; ++e) {
-        const PatternElement& element = pattern.elements[e];
-        const int ex = x + t.c * element.u + t.d * element.v;
-        const int ey = y + t.a * element.u + t.b * element.v;
-        if (!IsOnBoard(ex, ey) || !ElementHolds(element.kind, ex, ey)) {
-            return NoValue;
-        }
-        if (element.kind == MovePoint) {
-            *moveX = ex;
-            *moveY = ey;
-        }
-    }
-    return pattern.weight;
-}
-
-// The 24 points within two lines of an anchor, two bits each in the anchor's neighbourhood key:
-// what the point holds, or off the board, which no element accepts.
+// The 24 points within two lines of an anchor, and what each of them can hold.
 constexpr int NearReach = 2;
-enum NearContent : std::uint64_t {
+constexpr int NearPointCount = (2 * NearReach + 1) * (2 * NearReach + 1) - 1;
+enum NearContent : int {
     NearEmpty = 0,
     NearHuman = 1,
     NearMachine = 2,
-    NearOffBoard = 3,
+    NearOffBoard = 3,  // no element accepts it
+    NearContentCount = 4,
 };
 
-bool IsNear(int dx, int dy) {
-    return (dx != 0 || dy != 0) && std::abs(dx) <= NearReach && std::abs(dy) <= NearReach;
+struct Offset {
+    int dx;
+    int dy;
+};
+
+constexpr std::array<Offset, NearPointCount> NearOffsets = [] {
+    std::array<Offset, NearPointCount> offsets{};
+    int k = 0;
+    for (int dx = -NearReach; dx <= NearReach; ++dx) {
+        for (int dy = -NearReach; dy <= NearReach; ++dy) {
+            if (dx != 0 || dy != 0) {
+                offsets[k++] = {dx, dy};
+            }
+        }
+    }
+    return offsets;
+}();
+
+// For every anchor, the grid index of each of its near points, or -1 off the board.
+constexpr auto NearIndices = [] {
+    std::array<std::array<std::int16_t, NearPointCount>, PointCount> indices{};
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            for (int k = 0; k < NearPointCount; ++k) {
+                const int nx = x + NearOffsets[k].dx;
+                const int ny = y + NearOffsets[k].dy;
+                indices[PointIndex(x, y)][k] =
+                    static_cast<std::int16_t>(IsOnBoard(nx, ny) ? PointIndex(nx, ny) : -1);
+            }
+        }
+    }
+    return indices;
+}();
+
+int NearSlot(int dx, int dy) {
+    for (int k = 0; k < NearPointCount; ++k) {
+        if (NearOffsets[k].dx == dx && NearOffsets[k].dy == dy) {
+            return k;
+        }
+    }
+    return -1;
 }
 
-int NearShift(int dx, int dy) {
-    constexpr int Side = 2 * NearReach + 1;
-    const int slot = (dx + NearReach) * Side + (dy + NearReach);
-    return 2 * (slot > Side * Side / 2 ? slot - 1 : slot);
-}
-
-std::uint64_t ContentNeeded(int kind) {
+// What an element's point must hold, as far as the stones alone tell.
+int ContentNeeded(int kind) {
     switch (kind) {
         case HumanStone:
         case HumanEdgeStone:
@@ -88,62 +108,106 @@ std::uint64_t ContentNeeded(int kind) {
     }
 }
 
-// What one pattern in one orientation needs of the points near its anchor: the key, masked,
-// must equal `needed`. Every match passes this test, so an orientation that fails it is left
-// out without testing its elements one by one; the result is the same as testing them all.
+// Whether the stones alone decide the element: the move point's liberties and the edge are
+// more than what a point holds.
+bool IsStoneOnly(int kind) {
+    return kind == EmptyPoint || kind == HumanStone || kind == MachineStone;
+}
+
+// One pattern in one orientation, with the elements that the near filter below does not settle,
+// in the pattern's order, as offsets from the anchor.
+struct Trial {
+    int pattern;
+    struct {
+        Offset offset;
+        int kind;
+    } elements[MaxPatternElements];
+    int elementCount;
+};
+
+// Every pattern in each of its orientations, in the order they are tried, one bit each.
+constexpr int TrialCount = ShapePatternCount * PatternTransformCount;
+constexpr int TrialWords = (TrialCount + 63) / 64;
+using TrialSet = std::array<std::uint64_t, TrialWords>;
+
+// For each near point and what it holds, the trials whose element there (if any) accepts it.
+// Every match is in the intersection over the 24 points, so a trial outside it is left out
+// without testing its elements one by one, and a trial inside it needs only its other elements
+// tested; the result is the same as testing them all.
 struct NearFilter {
-    std::uint64_t mask = 0;
-    std::uint64_t needed = 0;
-    int pattern = 0;
-    int orientation = 0;
+    Trial trials[TrialCount];
+    int trialCount = 0;
+    TrialSet accepts[NearPointCount][NearContentCount] = {};
 };
 
-// Every pattern in each of its orientations, in the order they are tried.
-struct NearFilters {
-    NearFilter list[ShapePatternCount * PatternTransformCount];
-    int count = 0;
-};
-
-NearFilters BuildNearFilters() {
-    NearFilters filters;
+NearFilter BuildNearFilter() {
+    NearFilter filter;
     for (int p = 0; p < ShapePatternCount; ++p) {
         for (int t = 0; t < ShapePatterns[p].orientationCount; ++t) {
+            const int index = filter.trialCount++;
+            Trial& trial = filter.trials[index];
+            trial.pattern = p;
+            trial.elementCount = 0;
+            int needed[NearPointCount];
+            std::fill(std::begin(needed), std::end(needed), -1);
             const PatternTransform& transform = PatternTransforms[t];
-            NearFilter& filter = filters.list[filters.count++];
-            filter.pattern = p;
-            filter.orientation = t;
             for (int e = 0; e < ShapePatterns[p].elementCount; ++e) {
                 const PatternElement& element = ShapePatterns[p].elements[e];
-                const int dx = transform.c * element.u + transform.d * element.v;
-                const int dy = transform.a * element.u + transform.b * element.v;
-                if (IsNear(dx, dy)) {
-                    filter.mask |= std::uint64_t{3} << NearShift(dx, dy);
-                    filter.needed |= ContentNeeded(element.kind) << NearShift(dx, dy);
+                const Offset offset = {transform.c * element.u + transform.d * element.v,
+                                       transform.a * element.u + transform.b * element.v};
+                const int slot = NearSlot(offset.dx, offset.dy);
+                if (slot >= 0) {
+                    needed[slot] = ContentNeeded(element.kind);
+                }
+                if (slot < 0 || !IsStoneOnly(element.kind)) {
+                    trial.elements[trial.elementCount++] = {offset, element.kind};
+                }
+            }
+            for (int k = 0; k < NearPointCount; ++k) {
+                for (int content = 0; content < NearContentCount; ++content) {
+                    if (needed[k] < 0 || needed[k] == content) {
+                        filter.accepts[k][content][index / 64] |= std::uint64_t{1} << (index % 64);
+                    }
                 }
             }
         }
     }
-    return filters;
+    return filter;
 }
 
-std::uint64_t NearKey(int x, int y) {
-    std::uint64_t key = 0;
-    for (int dx = -NearReach; dx <= NearReach; ++dx) {
-        for (int dy = -NearReach; dy <= NearReach; ++dy) {
-            if (!IsNear(dx, dy)) {
-                continue;
-            }
-            std::uint64_t content = NearOffBoard;
-            if (IsOnBoard(x + dx, y + dy)) {
-                const int stone = StoneAt(x + dx, y + dy);
-                content = stone == Empty                 ? NearEmpty
-                          : stone == Position.HumanColor ? NearHuman
-                                                         : NearMachine;
-            }
-            key |= content << NearShift(dx, dy);
+// The trials that the points near (x, y) leave possible.
+TrialSet NearCandidates(const NearFilter& filter, int x, int y) {
+    int contentOf[3];
+    contentOf[Empty] = NearEmpty;
+    contentOf[Position.HumanColor] = NearHuman;
+    contentOf[Position.MachineColor] = NearMachine;
+    TrialSet candidates;
+    candidates.fill(~std::uint64_t{0});
+    const auto& near = NearIndices[PointIndex(x, y)];
+    for (int k = 0; k < NearPointCount; ++k) {
+        const int content = near[k] < 0 ? NearOffBoard : contentOf[Position.Board[near[k]]];
+        for (int w = 0; w < TrialWords; ++w) {
+            candidates[w] &= filter.accepts[k][content][w];
         }
     }
-    return key;
+    return candidates;
+}
+
+// Whether the trial's remaining elements hold with the anchor at (x, y), with its move point.
+bool MatchOne(const Trial& trial, int x, int y, int* moveX, int* moveY) {
+    for (int e = 0; e < trial.elementCount; ++e) {
+        const int ex = x + trial.elements[e].offset.dx;
+        const int ey = y + trial.elements[e].offset.dy;
+        const int kind = trial.elements[e].kind;
+        if (!IsOnBoard(ex, ey) || !ElementHolds(kind, ex, ey)) {
+            return false;
+        }
+        if (kind == MovePoint) {
+            *moveX = ex;
+            *moveY = ey;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -163,28 +227,27 @@ int MatchPatterns(int x, int y, int* bestX, int* bestY, int* bestValue) {
     *bestX = -1;
     *bestY = -1;
     *bestValue = NoValue;
-    static const NearFilters filters = BuildNearFilters();
-    const std::uint64_t key = NearKey(x, y);
-    for (int f = 0; f < filters.count; ++f) {
-        const NearFilter& filter = filters.list[f];
-        if ((key & filter.mask) != filter.needed) {
-            continue;
-        }
-        const int p = filter.pattern;
-        int moveX = -1;
-        int moveY = -1;
-        int value =
-            MatchOne(ShapePatterns[p], PatternTransforms[filter.orientation], x, y, &moveX, &moveY);
-        if (value == NoValue) {
-            continue;
-        }
-        if (p >= FirstExtensionPattern && p <= LastExtensionPattern) {
-            value += ExtensionLineCorrection(moveX) + ExtensionLineCorrection(moveY);
-        }
-        if (value > *bestValue) {
-            *bestX = moveX;
-            *bestY = moveY;
-            *bestValue = value;
+    static const NearFilter filter = BuildNearFilter();
+    const TrialSet candidates = NearCandidates(filter, x, y);
+    for (int w = 0; w < TrialWords; ++w) {
+        // Lowest bit first: the trials' own order, which decides ties.
+        for (std::uint64_t bits = candidates[w]; bits != 0; bits &= bits - 1) {
+            const Trial& trial = filter.trials[w * 64 + std::countr_zero(bits)];
+            int moveX = -1;
+            int moveY = -1;
+            if (!MatchOne(trial, x, y, &moveX, &moveY)) {
+                continue;
+            }
+            const int p = trial.pattern;
+            int value = ShapePatterns[p].weight;
+            if (p >= FirstExtensionPattern && p <= LastExtensionPattern) {
+                value += ExtensionLineCorrection(moveX) + ExtensionLineCorrection(moveY);
+            }
+            if (value > *bestValue) {
+                *bestX = moveX;
+                *bestY = moveY;
+                *bestValue = value;
+            }
         }
     }
     return *bestValue > 0 ? 1 : 0;

@@ -21,26 +21,32 @@ void StartLibertyRound() {
 // counted once; the walk stops early once LibertyCount reaches `enough`. Returns how many
 // points it entered into `entered`.
 int WalkGroup(int x, int y, int color, int* entered, int enough = std::numeric_limits<int>::max()) {
+    // Kept in locals while walking: the marks are bytes, which the compiler must assume may
+    // overwrite any field of Position, so it would otherwise reload each one at every step.
     const std::uint8_t round = Position.LibertyRound;
-    Position.LibertyMarks[PointIndex(x, y)] = round;
+    std::uint8_t* const marks = Position.LibertyMarks;
+    const std::uint8_t* const board = Position.Board;
+    int liberties = Position.LibertyCount;
+    marks[PointIndex(x, y)] = round;
     entered[0] = PointIndex(x, y);
     int count = 1;
-    for (int next = 0; next < count && Position.LibertyCount < enough; ++next) {
-        VisitNeighbours(entered[next] / BoardSize, entered[next] % BoardSize, [&](int nx, int ny) {
-            const int i = PointIndex(nx, ny);
-            if (Position.LibertyMarks[i] == round) {
-                return false;
+    for (int next = 0; next < count && liberties < enough; ++next) {
+        const PointNeighbours& neighbours = NeighbourTable[entered[next]];
+        for (int n = 0; n < neighbours.count && liberties < enough; ++n) {
+            const int i = neighbours.index[n];
+            if (marks[i] == round) {
+                continue;
             }
-            if (Position.Board[i] == Empty) {
-                ++Position.LibertyCount;
-                Position.LibertyMarks[i] = round;
-            } else if (Position.Board[i] == color) {
-                Position.LibertyMarks[i] = round;
+            if (board[i] == Empty) {
+                ++liberties;
+                marks[i] = round;
+            } else if (board[i] == color) {
+                marks[i] = round;
                 entered[count++] = i;
             }
-            return Position.LibertyCount >= enough;
-        });
+        }
     }
+    Position.LibertyCount = liberties;
     return count;
 }
 

@@ -1,6 +1,7 @@
 // The one game record that the rules and the computer player share, and the board's geometry.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 static_assert(sizeof(int) == 4, "game numbers are signed 32-bit integers");
@@ -41,6 +42,28 @@ bool VisitNeighbours(int x, int y, Visit visit) {
     }
     return false;
 }
+
+// The on-board neighbours of one point as grid indices, in the visiting order above: the walks
+// over groups step from index to index without recomputing coordinates or board edges.
+struct PointNeighbours {
+    int count;
+    int index[4];
+};
+
+constexpr std::array<PointNeighbours, PointCount> NeighbourTable = [] {
+    std::array<PointNeighbours, PointCount> table{};
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            PointNeighbours& entry = table[PointIndex(x, y)];
+            for (int n = 0; n < 4; ++n) {
+                if (IsOnBoard(x + NeighbourDx[n], y + NeighbourDy[n])) {
+                    entry.index[entry.count++] = PointIndex(x + NeighbourDx[n], y + NeighbourDy[n]);
+                }
+            }
+        }
+    }
+    return table;
+}();
 
 // Index of the opening flags: 0..3 corners not yet examined, 4 a corner sequence in progress,
 // 5..8 side points not yet examined.
