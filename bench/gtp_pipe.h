@@ -18,6 +18,8 @@ class GtpPipe {
     // Sends one command line and reads the reply up to its closing empty line. The reply without
     // that line ("= E5\n"), or empty when the engine ended or answered nothing complete.
     std::string Ask(const std::string& command);
+    // The engine's process, 0 before it started.
+    pid_t Pid() const { return pid_; }
 
   private:
     pid_t pid_ = 0;

@@ -21,14 +21,21 @@ bool IsListed(int x, int y, const int* libX, const int* libY, int count) {
     return false;
 }
 
-// The value of the machine filling liberty a while the human escapes to liberty b.
+// A pair is worth less than nothing once the escape reaches this many liberties, which no
+// proposal starting from NoValue can take.
+constexpr int WorthlessEscapeLiberties = 7;
+
+// The value of the machine filling liberty a while the human escapes to liberty b. Only whether
+// the machine's stone has 0, 1 or more liberties matters, and any escape to 7 or more is as
+// worthless as its exact count, so both counts stop there.
 int PairValue(int ax, int ay, int bx, int by) {
-    const int machineLiberties = GroupLiberties(ax, ay, Position.MachineColor);
+    const int machineLiberties = LibertiesUpTo(ax, ay, Position.MachineColor, 2);
     if (machineLiberties <= 0) {
         return NoValue;
     }
     SetStone(ax, ay, Position.MachineColor);
-    const int escapeLiberties = GroupLiberties(bx, by, Position.HumanColor);
+    const int escapeLiberties =
+        LibertiesUpTo(bx, by, Position.HumanColor, WorthlessEscapeLiberties);
     SetStone(ax, ay, Empty);
     // A machine stone left in atari while the human can still escape is worth nothing.
     if (machineLiberties == 1 && escapeLiberties > 0) {

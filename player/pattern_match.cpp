@@ -69,20 +69,12 @@ constexpr std::array<Offset, NearPointCount> NearOffsets = [] {
     return offsets;
 }();
 
-// For every anchor, the grid index of each of its near points, or -1 off the board.
-constexpr auto NearIndices = [] {
-    std::array<std::array<std::int16_t, NearPointCount>, PointCount> indices{};
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            for (int k = 0; k < NearPointCount; ++k) {
-                const int nx = x + NearOffsets[k].dx;
-                const int ny = y + NearOffsets[k].dy;
-                indices[PointIndex(x, y)][k] =
-                    static_cast<std::int16_t>(IsOnBoard(nx, ny) ? PointIndex(nx, ny) : -1);
-            }
-        }
+constexpr std::array<int, NearPointCount> NearSteps = [] {
+    std::array<int, NearPointCount> steps{};
+    for (int k = 0; k < NearPointCount; ++k) {
+        steps[k] = PointIndex(NearOffsets[k].dx, NearOffsets[k].dy);
     }
-    return indices;
+    return steps;
 }();
 
 int NearSlot(int dx, int dy) {
@@ -116,13 +108,16 @@ bool IsStoneOnly(int kind) {
 
 // One pattern in one orientation, with the elements that the near filter below does not settle,
 // in the pattern's order, as offsets from the anchor.
+// Kept in bytes: the machine is often asked right after another program has filled the caches,
+// and the table is read at scattered places.
 struct Trial {
-    int pattern;
+    std::uint8_t pattern;
+    std::uint8_t elementCount;
     struct {
-        Offset offset;
-        int kind;
+        std::int8_t dx;
+        std::int8_t dy;
+        std::int8_t kind;
     } elements[MaxPatternElements];
-    int elementCount;
 };
 
 // Every pattern in each of its orientations, in the order they are tried, one bit each.
@@ -146,7 +141,7 @@ NearFilter BuildNearFilter() {
         for (int t = 0; t < ShapePatterns[p].orientationCount; ++t) {
             const int index = filter.trialCount++;
             Trial& trial = filter.trials[index];
-            trial.pattern = p;
+            trial.pattern = static_cast<std::uint8_t>(p);
             trial.elementCount = 0;
             int needed[NearPointCount];
             std::fill(std::begin(needed), std::end(needed), -1);
@@ -160,7 +155,9 @@ NearFilter BuildNearFilter() {
                     needed[slot] = ContentNeeded(element.kind);
                 }
                 if (slot < 0 || !IsStoneOnly(element.kind)) {
-                    trial.elements[trial.elementCount++] = {offset, element.kind};
+                    trial.elements[trial.elementCount++] = {static_cast<std::int8_t>(offset.dx),
+                                                            static_cast<std::int8_t>(offset.dy),
+                                                            static_cast<std::int8_t>(element.kind)};
                 }
             }
             for (int k = 0; k < NearPointCount; ++k) {
@@ -183,12 +180,25 @@ TrialSet NearCandidates(const NearFilter& filter, int x, int y) {
     contentOf[Position.MachineColor] = NearMachine;
     TrialSet candidates;
     candidates.fill(~std::uint64_t{0});
-    const auto& near = NearIndices[PointIndex(x, y)];
-    for (int k = 0; k < NearPointCount; ++k) {
-        const int content = near[k] < 0 ? NearOffBoard : contentOf[Position.Board[near[k]]];
-        for (int w = 0; w < TrialWords; ++w) {
-            candidates[w] &= filter.accepts[k][content][w];
+    const auto narrow = [&](auto contentAt) {
+        for (int k = 0; k < NearPointCount; ++k) {
+            const int content = contentAt(k);
+            for (int w = 0; w < TrialWords; ++w) {
+                candidates[w] &= filter.accepts[k][content][w];
+            }
         }
+    };
+    const int anchor = PointIndex(x, y);
+    if (x >= NearReach && x < BoardSize - NearReach && y >= NearReach &&
+        y < BoardSize - NearReach) {
+        // Away from the edges every near point is on the board, a fixed step of index away.
+        narrow([&](int k) { return contentOf[Position.Board[anchor + NearSteps[k]]]; });
+    } else {
+        narrow([&](int k) {
+            return IsOnBoard(x + NearOffsets[k].dx, y + NearOffsets[k].dy)
+                       ? contentOf[Position.Board[anchor + NearSteps[k]]]
+                       : NearOffBoard;
+        });
     }
     return candidates;
 }
@@ -196,8 +206,8 @@ TrialSet NearCandidates(const NearFilter& filter, int x, int y) {
 // Whether the trial's remaining elements hold with the anchor at (x, y), with its move point.
 bool MatchOne(const Trial& trial, int x, int y, int* moveX, int* moveY) {
     for (int e = 0; e < trial.elementCount; ++e) {
-        const int ex = x + trial.elements[e].offset.dx;
-        const int ey = y + trial.elements[e].offset.dy;
+        const int ex = x + trial.elements[e].dx;
+        const int ey = y + trial.elements[e].dy;
         const int kind = trial.elements[e].kind;
         if (!IsOnBoard(ex, ey) || !ElementHolds(kind, ex, ey)) {
             return false;

@@ -68,12 +68,16 @@ int GroupLiberties(int x, int y, int color) {
     return Position.LibertyCount;
 }
 
-int HasLiberties(int x, int y, int color, int wanted) {
+int LibertiesUpTo(int x, int y, int color, int cap) {
     Position.LibertyCount = 0;
     StartLibertyRound();
     int entered[PointCount];
-    WalkGroup(x, y, color, entered, wanted);
-    return Position.LibertyCount >= wanted ? 1 : 0;
+    WalkGroup(x, y, color, entered, cap);
+    return Position.LibertyCount;
+}
+
+int HasLiberties(int x, int y, int color, int wanted) {
+    return LibertiesUpTo(x, y, color, wanted) >= wanted ? 1 : 0;
 }
 
 // Every stone of a group has the group's count, so one walk per group, from its first stone in

@@ -16,6 +16,9 @@ void BuildLibertyMap(int color);
 // The liberties of the color group at (x, y), counted from scratch.
 int GroupLiberties(int x, int y, int color);
 
+// GroupLiberties, or `cap` when the group has at least that many: the count stops there.
+int LibertiesUpTo(int x, int y, int color, int cap);
+
 // 1 when the color group at (x, y) has at least `wanted` liberties, else 0: GroupLiberties
 // compared with `wanted`, with the count stopped as soon as it is reached. LibertyCount is then
 // `wanted`, not the whole count.

@@ -46,8 +46,8 @@ bool VisitNeighbours(int x, int y, Visit visit) {
 // The on-board neighbours of one point as grid indices, in the visiting order above: the walks
 // over groups step from index to index without recomputing coordinates or board edges.
 struct PointNeighbours {
-    int count;
-    int index[4];
+    std::int16_t count;
+    std::int16_t index[4];
 };
 
 constexpr std::array<PointNeighbours, PointCount> NeighbourTable = [] {
@@ -57,7 +57,8 @@ constexpr std::array<PointNeighbours, PointCount> NeighbourTable = [] {
             PointNeighbours& entry = table[PointIndex(x, y)];
             for (int n = 0; n < 4; ++n) {
                 if (IsOnBoard(x + NeighbourDx[n], y + NeighbourDy[n])) {
-                    entry.index[entry.count++] = PointIndex(x + NeighbourDx[n], y + NeighbourDy[n]);
+                    entry.index[entry.count++] = static_cast<std::int16_t>(
+                        PointIndex(x + NeighbourDx[n], y + NeighbourDy[n]));
                 }
             }
         }
