@@ -25,14 +25,11 @@ constexpr UINT DT_LEFT = 0x0000;
 constexpr UINT DT_CENTER = 0x0001;
 constexpr UINT DT_RIGHT = 0x0002;
 constexpr UINT DT_VCENTER = 0x0004;
-constexpr UINT DT_BOTTOM = 0x0008;
 constexpr UINT DT_WORDBREAK = 0x0010;
 constexpr UINT DT_SINGLELINE = 0x0020;
-constexpr UINT DT_NOCLIP = 0x0100;
 constexpr UINT DT_CALCRECT = 0x0400;
 
 constexpr LONG FW_NORMAL = 400;
-constexpr LONG FW_BOLD = 700;
 constexpr BYTE ANSI_CHARSET = 0;
 constexpr BYTE FF_SWISS = 0x20;
 constexpr int LF_FACESIZE = 32;
@@ -67,8 +64,10 @@ struct BITMAP {
 HGDIOBJ GetStockObject(int object);
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
+// Only the face name and the height are read: the face when installed, else the default sans,
+// regular and upright.
 HFONT CreateFontIndirectW(const LOGFONTW* font);
-// Bitmap resources: uncompressed device-independent bitmaps of 1, 4, 8 or 24 bits per pixel.
+// Bitmap resources: uncompressed device-independent bitmaps of 4 or 32 bits per pixel.
 HBITMAP LoadBitmapW(HINSTANCE instance, LPCWSTR name);
 // Selects the object into the context and returns the one of its kind selected before.
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);

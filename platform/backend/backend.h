@@ -49,7 +49,7 @@ class Backend {
     virtual void SetTitle(const std::string& utf8) = 0;
     // The window icon, from a square image whose top byte is each pixel's opacity (0xAARRGGBB).
     virtual void SetIcon(const raster::Framebuffer& image) = 0;
-    // A copy of the last presented frame (black before the first), for tests and screenshots.
+    // A copy of the last presented frame (black before the first), for tests.
     virtual raster::Framebuffer LastFrame() const = 0;
 };
 
@@ -60,9 +60,6 @@ class Backend {
 // in this process; then *failure (when given) says why in a few words.
 std::unique_ptr<Backend> CreateSdlBackend(int screenWidth, int screenHeight,
                                           std::string* failure = nullptr);
-
-// Writes the frame as a BMP image file; false on failure.
-bool SaveBmp(const raster::Framebuffer& frame, const std::string& path);
 
 // Test input: each goes into the same queue as real input and through the same mapping.
 // False when no backend exists or the queue refused the event.

@@ -67,9 +67,6 @@ HFONT CreateFontIndirectW(const LOGFONTW* logFont) {
                                  static_cast<std::size_t>(faceEnd - logFont->lfFaceName));
     request.face = utf8::FromWide(face);
     request.height = logFont->lfHeight;
-    request.weight = logFont->lfWeight == 0 ? FW_NORMAL : logFont->lfWeight;
-    request.italic = logFont->lfItalic != 0;
-    request.pitchAndFamily = logFont->lfPitchAndFamily;
     auto font = std::make_unique<PlatformFont>();
     font->font = text::OpenFont(request);
     if (font->font == nullptr) {

@@ -9,6 +9,11 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBiRgb = 0;
+// The two depths read: 16 colours from a palette, two pixels a byte; and blue, green, red and
+// a fourth byte.
+constexpr std::uint32_t kPalettedBits = 4;
+constexpr std::uint64_t kPaletteColors = 16;
+constexpr std::uint32_t kDirectBits = 32;
 constexpr Pixel kAlphaMask = 0xFF000000u;
 
 // Little-endian fields read from a buffer whose size the caller has checked.
@@ -35,7 +40,7 @@ struct Layout {
     int width = 0;
     int height = 0;
     bool topDown = false;
-    int bitsPerPixel = 0;
+    bool paletted = false;
     std::vector<Pixel> palette;
     std::size_t pixelOffset = 0;
     std::size_t rowStride = 0;
@@ -62,19 +67,19 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
 
     const std::int64_t height = signedHeight < 0 ? -signedHeight : signedHeight;
     if (headerSize < kInfoHeaderSize || planes != 1 || compression != kBiRgb || !ValidSide(width) ||
-        !ValidSide(height) || (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)) {
+        !ValidSide(height) || (bits != kPalettedBits && bits != kDirectBits)) {
         return std::nullopt;
     }
     Layout layout;
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
     layout.topDown = signedHeight < 0;
-    layout.bitsPerPixel = static_cast<int>(bits);
+    layout.paletted = bits == kPalettedBits;
     layout.rowStride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
 
     const std::uint64_t paletteStart = kFileHeaderSize + headerSize;
-    const std::uint64_t maxColors = bits <= 8 ? std::uint64_t{1} << bits : 0;
-    const std::uint64_t colors = colorsUsed != 0 && bits <= 8 ? colorsUsed : maxColors;
+    const std::uint64_t maxColors = layout.paletted ? kPaletteColors : 0;
+    const std::uint64_t colors = colorsUsed != 0 && layout.paletted ? colorsUsed : maxColors;
     if (colors > maxColors || paletteStart + colors * 4 > pixelOffset) {
         return std::nullopt;
     }
@@ -94,19 +99,13 @@ std::optional<Layout> ReadLayout(std::span<const std::uint8_t> file) {
 // index the palette lacks.
 std::optional<Pixel> PixelOfRow(const Layout& layout, std::span<const std::uint8_t> row, int x) {
     const std::size_t column = static_cast<std::size_t>(x);
-    if (layout.bitsPerPixel == 32) {
+    if (!layout.paletted) {
         const std::size_t at = column * 4;
         return MakePixel(row[at + 2], row[at + 1], row[at]) | Pixel{row[at + 3]} << 24;
     }
-    if (layout.bitsPerPixel == 24) {
-        const std::size_t at = column * 3;
-        return MakePixel(row[at + 2], row[at + 1], row[at]);
-    }
-    const std::size_t bits = static_cast<std::size_t>(layout.bitsPerPixel);
-    const std::size_t bitOffset = column * bits;
     // The leftmost pixel sits in the byte's high bits.
-    const unsigned shift = static_cast<unsigned>(8 - bits - bitOffset % 8);
-    const std::size_t index = (row[bitOffset / 8] >> shift) & ((1u << bits) - 1);
+    const std::uint8_t pair = row[column / 2];
+    const std::size_t index = column % 2 == 0 ? pair >> 4 : pair & 0x0F;
     if (index >= layout.palette.size()) {
         return std::nullopt;
     }

@@ -13,14 +13,14 @@ namespace raster {
 inline constexpr int kMaxBitmapSide = 4096;
 
 // Decodes a whole .bmp file: file header, BITMAPINFOHEADER (or a larger header of that
-// family), palette and rows. Uncompressed (BI_RGB) bitmaps of 1, 4, 8, 24 or 32 bits per pixel
-// (blue, green, red and a fourth byte, dropped here), bottom-up or top-down. Anything else, or
-// any inconsistent or truncated input, gives nullopt.
+// family), palette and rows. Uncompressed (BI_RGB) bitmaps of 4 bits per pixel (16 colours at
+// most) or 32 (blue, green, red and a fourth byte, dropped here), bottom-up or top-down.
+// Anything else (other depths too), or any inconsistent or truncated input, gives nullopt.
 std::optional<Framebuffer> DecodeBmp(std::span<const std::uint8_t> file);
 
 // As DecodeBmp, but the top byte of each pixel is its opacity, 0xFF opaque (0xAARRGGBB), for
 // an image shown over other things, such as the window's icon: a 32-bit file's fourth byte, or
-// opaque for the other formats and for a 32-bit file whose fourth bytes are all zero (unused).
+// opaque for a 4-bit file and for a 32-bit file whose fourth bytes are all zero (unused).
 std::optional<Framebuffer> DecodeBmpWithAlpha(std::span<const std::uint8_t> file);
 
 // The first of several whole .bmp files stored back to back (the images of an icon): the bytes

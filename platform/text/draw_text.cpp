@@ -60,12 +60,10 @@ int DrawText(const raster::Canvas& canvas, const Font& font, std::wstring_view t
         return layout.height;
     }
     raster::Canvas clipped = canvas;
-    if (!(format & DT_NOCLIP)) {
-        // Moved as a region, which saturates at the coordinate range's ends.
-        raster::Region area(*rect);
-        area.Offset(canvas.originX, canvas.originY);
-        clipped.clip.IntersectWith(area.Bounds());
-    }
+    // Moved as a region, which saturates at the coordinate range's ends.
+    raster::Region area(*rect);
+    area.Offset(canvas.originX, canvas.originY);
+    clipped.clip.IntersectWith(area.Bounds());
     // Every background first: a descender reaching into the next line's box stays visible.
     if (style.background) {
         for (const LaidOutLine& line : layout.lines) {

@@ -13,11 +13,6 @@ namespace text {
 struct FontRequest {
     std::string face;  // UTF-8; empty for the default sans
     int height = 0;    // > 0: cell height in pixels; < 0: character (em) height; 0: default
-    int weight = 400;  // 400 normal, 700 bold; 0 (FW_DONTCARE) is normal
-    bool italic = false;
-    // Used when the face is not installed: 0x10 (FF_ROMAN) asks for a serif face, 0x30
-    // (FF_MODERN) or 0x01 (FIXED_PITCH) for a monospaced one, anything else for a sans one.
-    int pitchAndFamily = 0;
 };
 
 class Font;
@@ -27,8 +22,8 @@ class Font;
 // names the default sans.
 constexpr int kSystemFontCellHeight = 13;
 
-// The installed face closest to the request: the face itself when installed, else the closest
-// sans (or the family the request names). Null only when no font at all can be loaded.
+// The requested face when installed, else the default sans, at the requested height; always
+// the regular upright style. Null only when no font at all can be loaded.
 // Equal requests share one font; fonts may be used from any thread. Heights beyond 1000 pixels
 // either way are taken as 1000.
 std::shared_ptr<const Font> OpenFont(const FontRequest& request);
@@ -54,8 +49,8 @@ struct TextStyle {
 std::wstring_view TextOfCount(const wchar_t* text, int count);
 
 // The platform's DrawTextW on a canvas: `format` takes the DT_ values (DT_CENTER, DT_RIGHT,
-// DT_VCENTER, DT_BOTTOM, DT_WORDBREAK, DT_SINGLELINE, DT_NOCLIP, DT_CALCRECT). "\r\n", "\n"
-// and "\r" break lines unless DT_SINGLELINE. Drawing is clipped to `rect` unless DT_NOCLIP.
+// DT_VCENTER, DT_WORDBREAK, DT_SINGLELINE, DT_CALCRECT). "\r\n", "\n" and "\r" break lines
+// unless DT_SINGLELINE. Drawing is clipped to `rect`.
 // With DT_CALCRECT nothing is drawn: rect's right and bottom are set to the text's extent.
 // Line breaks, wrapping and alignment are as text_layout.h describes. The background, when
 // there is one, fills each line's text box (its width × the line height), not the whole rect;

@@ -35,17 +35,12 @@ struct RequestKey {
     std::string face;
     int pixels;
     bool cell;
-    int weight;
-    bool italic;
-    int pitchAndFamily;
     auto operator<=>(const RequestKey&) const = default;
 };
 
 struct FaceKey {
     std::string path;
     int index;
-    bool embolden;
-    bool oblique;
     int pixels;
     bool cell;
     auto operator<=>(const FaceKey&) const = default;
@@ -59,8 +54,7 @@ class FontCache {
         FontRequest resolved = request;
         resolved.face = FaceOf(request.face);
         const PixelSize size = SizeOf(request.height);
-        const RequestKey key{resolved.face,   size.pixels,     size.cell,
-                             resolved.weight, resolved.italic, resolved.pitchAndFamily};
+        const RequestKey key{resolved.face, size.pixels, size.cell};
 
         std::lock_guard lock(mutex_);
         if (auto found = byRequest_.find(key); found != byRequest_.end()) {
@@ -77,8 +71,7 @@ class FontCache {
 
   private:
     std::shared_ptr<const Font> OpenFace(const FaceFile& file, PixelSize size) {
-        const FaceKey key{file.path,    file.index,  file.embolden,
-                          file.oblique, size.pixels, size.cell};
+        const FaceKey key{file.path, file.index, size.pixels, size.cell};
         if (auto found = byFace_.find(key); found != byFace_.end()) {
             return found->second;
         }

@@ -3,7 +3,6 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_BITMAP_H
-#include FT_SYNTHESIS_H
 
 #include <algorithm>
 #include <cstdlib>
@@ -147,12 +146,6 @@ Glyph Font::Render(wchar_t c) const {
         return glyph;
     }
     FT_GlyphSlot slot = face_->glyph;
-    if (file_.oblique) {
-        FT_GlyphSlot_Oblique(slot);
-    }
-    if (file_.embolden) {
-        FT_GlyphSlot_Embolden(slot);
-    }
     glyph.advance = RoundPixels(slot->advance.x);
     if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
         FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) {

@@ -130,9 +130,6 @@ int FirstLineTop(const raster::Rect& rect, int lineHeight, unsigned format) {
     if (!(format & DT_SINGLELINE)) {
         return rect.top;
     }
-    if (format & DT_BOTTOM) {
-        return rect.bottom - lineHeight;
-    }
     if (format & DT_VCENTER) {
         return rect.top + (rect.Height() - lineHeight) / 2;
     }

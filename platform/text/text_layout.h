@@ -8,8 +8,8 @@
 //   rectangle; the spaces at a wrap are neither drawn nor counted. A word wider than the
 //   rectangle is not split: it gets a line of its own and overflows (drawing clips it).
 //   Spaces that end a paragraph are dropped too.
-// - DT_CENTER and DT_RIGHT place each line in the rectangle's width; DT_VCENTER and DT_BOTTOM
-//   place the line in the rectangle's height, with DT_SINGLELINE only.
+// - DT_CENTER and DT_RIGHT place each line in the rectangle's width; DT_VCENTER centres the
+//   line in the rectangle's height, with DT_SINGLELINE only.
 // - Coordinates are kept within ±2^27 pixels (a rectangle beyond is cut to that), so that
 //   no position or extent overflows.
 #pragma once

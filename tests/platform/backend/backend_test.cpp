@@ -1,20 +1,15 @@
 // The backend: its pure decisions (desktop keys to phone keys, what each SDL event means, where
 // the screen sits in the window, the window's scale, the video driver), then a live headless
-// window: input through SDL's queue, waits and wakes, frames, screenshots, one backend at a time.
+// window: input through SDL's queue, waits and wakes, frames, one backend at a time.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -30,7 +25,6 @@
 #include "platform/backend/sdl_backend.h"
 #include "platform/backend/video_driver.h"
 #include "platform/backend/window_scale.h"
-#include "platform/raster/bmp_decode.h"
 
 namespace backend {
 
@@ -453,27 +447,6 @@ TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
         backend_->Present(frame);
         ExpectWindowShows(frame);
     }
-}
-
-// The saved file as the platform's own decoder reads it; empty when it cannot.
-raster::Framebuffer Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return raster::DecodeBmp(bytes).value_or(raster::Framebuffer());
-}
-
-// Rows of 24-bit BMP files are padded to four bytes, which a width of 3 needs.
-TEST(SaveBmpTest, TheFileHoldsTheSamePixelsAndFailuresWriteNothing) {
-    const std::string path = ::testing::TempDir() + "backend_screen.bmp";
-    for (const auto& [width, height] : {std::pair{kScreenWidth, kScreenHeight}, {3, 5}}) {
-        const raster::Framebuffer frame = Pattern(width, height);
-        ASSERT_TRUE(SaveBmp(frame, path));
-        EXPECT_TRUE(Load(path) == frame) << width << "x" << height;
-        std::remove(path.c_str());
-    }
-    EXPECT_FALSE(SaveBmp(Pattern(4, 4), ::testing::TempDir() + "no-such-folder/screen.bmp"));
-    EXPECT_FALSE(SaveBmp(raster::Framebuffer(), path));
-    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST(WindowSizeTest, TheWindowOpensAtScaleThreeOrTheScaleTalvexScaleAsks) {

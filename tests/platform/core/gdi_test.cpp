@@ -88,14 +88,17 @@ TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
     EXPECT_EQ(ChangedBounds(before, screen::Frame()), screen::ClientArea);
 }
 
-// A 4 × 2 bitmap file of 24 bits a pixel; rows bottom-up, each pixel blue, green, red.
+// A 4 × 2 bitmap file of 4 bits a pixel: a palette of eight colours (blue, green, red, 0),
+// rows bottom-up, the left pixel of each byte in its high bits.
 // clang-format off
 constexpr std::uint8_t SmallBmp[] = {
-    'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                  // file header, 78 bytes
-    40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0,    // 4 × 2, 24 bits
-    24, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-    0, 0, 0, 0, 255, 255, 255, 255, 0, 255, 0, 255,                  // black yellow cyan magenta
-    0, 0, 255, 0, 255, 0, 255, 0, 0, 255, 255, 255,                  // red green blue white
+    'B', 'M', 94, 0, 0, 0, 0, 0, 0, 0, 86, 0, 0, 0,                  // file header, 94 bytes
+    40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 4, 0, 0, 0, 0, 0,     // 4 × 2, 4 bits
+    8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0,  // 8 colours
+    0, 0, 0, 0, 0, 255, 255, 0, 255, 255, 0, 0, 255, 0, 255, 0,      // black yellow cyan magenta
+    0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0,      // red green blue white
+    0x01, 0x23, 0, 0,                                                // bottom row: colours 0-3
+    0x45, 0x67, 0, 0,                                                // top row: colours 4-7
 };
 // clang-format on
 

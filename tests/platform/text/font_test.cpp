@@ -22,9 +22,8 @@ using raster::MakePixel;
 using raster::Pixel;
 using text::FontRequest;
 
-FontRequest Request(const char* face, int height = 12, int weight = 400, bool italic = false,
-                    int family = 0) {
-    return {face, height, weight, italic, family};
+FontRequest Request(const char* face, int height = 12) {
+    return {face, height};
 }
 
 std::shared_ptr<const text::Font> Open(const FontRequest& request) {
@@ -37,38 +36,25 @@ std::string FileOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-TEST(FontMatchTest, OpensTheInstalledFaceElseTheGenericFamilysFace) {
+TEST(FontMatchTest, OpensTheInstalledFaceElseTheDefaultSans) {
     const std::pair<FontRequest, const char*> cases[] = {
         {Request("Nina"), "DejaVuSans.ttf"},
         {Request(""), "DejaVuSans.ttf"},
         {Request("System"), "DejaVuSans.ttf"},
+        {Request("DejaVu Sans"), "DejaVuSans.ttf"},
         {Request("DejaVu Sans Mono"), "DejaVuSansMono.ttf"},
-        {Request("dejavu serif"), "DejaVuSerif.ttf"},
-        {Request("Nina", 12, 400, false, 0x12), "DejaVuSerif.ttf"},
-        {Request("Nina", 12, 400, false, 0x30), "DejaVuSansMono.ttf"},
-        {Request("Nina", 12, 400, false, 0x21), "DejaVuSansMono.ttf"},
-        {Request("DejaVu Sans Mono", 12, 400, false, 0x10), "DejaVuSansMono.ttf"},
-        {Request("DejaVu Sans", 12, 700), "DejaVuSans-Bold.ttf"},
-        {Request("Nina", 12, 700), "DejaVuSans-Bold.ttf"},
-        {Request("Nina", 12, 400, true), "DejaVuSans-Oblique.ttf"},
-        {Request("Nina", 12, 0), "DejaVuSans.ttf"}};
+        {Request("dejavu serif"), "DejaVuSerif.ttf"}};
     for (const auto& [request, file] : cases) {
-        EXPECT_EQ(FileOf(text::FacePath(*Open(request))), file)
-            << request.face << " weight " << request.weight << " italic " << request.italic
-            << " family " << request.pitchAndFamily;
+        EXPECT_EQ(FileOf(text::FacePath(*Open(request))), file) << request.face;
     }
 }
 
-TEST(FontMatchTest, InstalledFaceComesFirstAndNeedsNoSynthesis) {
-    auto files = text::MatchFaces(Request("DejaVu Sans Mono"));
+TEST(FontMatchTest, InstalledFaceComesFirstThenTheDefaultSans) {
+    const auto files = text::MatchFaces(Request("DejaVu Sans Mono"));
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(FileOf(files[0].path), "DejaVuSansMono.ttf");
     EXPECT_EQ(FileOf(files[1].path), "DejaVuSans.ttf");
     EXPECT_EQ(text::MatchFaces(Request("Nina")).size(), 1u);
-    files = text::MatchFaces(Request("DejaVu Sans", 12, 700, true));
-    ASSERT_FALSE(files.empty());
-    EXPECT_EQ(FileOf(files[0].path), "DejaVuSans-BoldOblique.ttf");
-    EXPECT_FALSE(files[0].embolden || files[0].oblique);
 }
 
 class CellHeightTest : public ::testing::TestWithParam<int> {};
@@ -108,15 +94,13 @@ TEST(FontMetricsTest, AverageCharWidthIsAnAdvanceBetweenTheNarrowestAndWidest) {
     EXPECT_GT(regular, font->Advance(L'i'));
     EXPECT_LT(regular, font->Advance(L'W'));
     EXPECT_GT(text::AverageCharWidth(*Open(Request("Nina", 40))), regular);
-    EXPECT_GT(text::AverageCharWidth(*Open(Request("Nina", 20, 700))), regular);
 }
 
 TEST(FontMetricsTest, ExtremeRequestsGiveUsableFontsOfBoundedSize) {
-    for (const FontRequest& request :
-         {Request("Nina", INT_MAX), Request("Nina", INT_MIN), Request("Nina", 1),
-          Request("Nina", -1), Request("Nina", 12, -5), Request("Nina", 12, 5000)}) {
+    for (const FontRequest& request : {Request("Nina", INT_MAX), Request("Nina", INT_MIN),
+                                       Request("Nina", 1), Request("Nina", -1)}) {
         const int height = text::LineHeight(*Open(request));
-        EXPECT_TRUE(height >= 1 && height <= 1300) << request.height << " " << request.weight;
+        EXPECT_TRUE(height >= 1 && height <= 1300) << request.height;
     }
 }
 
