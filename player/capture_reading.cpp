@@ -72,9 +72,7 @@ int CollectLiberties(int x, int y, int* libX, int* libY, int color, int wanted, 
 }
 
 int FindCaptureMove(int* x, int* y, int* value) {
-    *x = -1;
-    *y = -1;
-    *value = NoValue;
+    BestProposal best;
     // The marks are cleared once for the whole scan. A group read again from another of its
     // stones lists the same liberties and so offers no pair worth more than its first reading
     // did; a stone its group's reading has marked is skipped, and a stone it has not marked
@@ -96,11 +94,7 @@ int FindCaptureMove(int* x, int* y, int* value) {
                 continue;
             }
             if (wanted == 1) {
-                if (*value < AtariCaptureValue) {
-                    *value = AtariCaptureValue;
-                    *x = libX[0];
-                    *y = libY[0];
-                }
+                best.Offer(libX[0], libY[0], AtariCaptureValue);
                 continue;
             }
             for (int a = 0; a < wanted; ++a) {
@@ -108,15 +102,10 @@ int FindCaptureMove(int* x, int* y, int* value) {
                     if (a == b) {
                         continue;
                     }
-                    const int pairValue = PairValue(libX[a], libY[a], libX[b], libY[b]);
-                    if (pairValue > *value) {
-                        *value = pairValue;
-                        *x = libX[a];
-                        *y = libY[a];
-                    }
+                    best.Offer(libX[a], libY[a], PairValue(libX[a], libY[a], libX[b], libY[b]));
                 }
             }
         }
     }
-    return *value > 0 ? 1 : 0;
+    return best.Report(x, y, value);
 }

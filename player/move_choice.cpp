@@ -24,22 +24,20 @@ int IsMachineEye(int x, int y) {
 }
 
 void ChooseMachineMove(int* x, int* y) {
-    *x = -1;
-    *y = -1;
-    int best = NoValue;
+    BestProposal best;
     // Only the human's liberties are refreshed; the machine's date from the last capture test.
     BuildLibertyMap(Position.HumanColor);
     for (Generator generate : Generators) {
         int gx = -1;
         int gy = -1;
         int value = NoValue;
-        if (generate(&gx, &gy, &value) == 1 && value > best) {
-            *x = gx;
-            *y = gy;
-            best = value;
+        if (generate(&gx, &gy, &value) == 1) {
+            best.Offer(gx, gy, value);
         }
     }
-    if (best < 0 && FindRandomMove(x, y) == 0) {
+    *x = best.x;
+    *y = best.y;
+    if (best.value < 0 && FindRandomMove(x, y) == 0) {
         *x = -1;
         ++Position.MachinePasses;
         return;

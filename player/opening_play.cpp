@@ -118,9 +118,7 @@ int TakeSidePoint(int* x, int* y) {
 }
 
 int FindPatternMove(int* x, int* y, int* value) {
-    *x = -1;
-    *y = -1;
-    *value = NoValue;
+    BestProposal best;
     for (int px = 0; px < BoardSize; ++px) {
         for (int py = 0; py < BoardSize; ++py) {
             if (StoneAt(px, py) != Position.MachineColor) {
@@ -129,14 +127,12 @@ int FindPatternMove(int* x, int* y, int* value) {
             int mx = -1;
             int my = -1;
             int matched = NoValue;
-            if (MatchPatterns(px, py, &mx, &my, &matched) == 1 && matched > *value) {
-                *x = mx;
-                *y = my;
-                *value = matched;
+            if (MatchPatterns(px, py, &mx, &my, &matched) == 1) {
+                best.Offer(mx, my, matched);
             }
         }
     }
-    return *value > 0 ? 1 : 0;
+    return best.Report(x, y, value);
 }
 
 }  // namespace

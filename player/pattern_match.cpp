@@ -234,9 +234,7 @@ int ExtensionLineCorrection(int coordinate) {
 }
 
 int MatchPatterns(int x, int y, int* bestX, int* bestY, int* bestValue) {
-    *bestX = -1;
-    *bestY = -1;
-    *bestValue = NoValue;
+    BestProposal best;
     static const NearFilter filter = BuildNearFilter();
     const TrialSet candidates = NearCandidates(filter, x, y);
     for (int w = 0; w < TrialWords; ++w) {
@@ -253,12 +251,8 @@ int MatchPatterns(int x, int y, int* bestX, int* bestY, int* bestValue) {
             if (p >= FirstExtensionPattern && p <= LastExtensionPattern) {
                 value += ExtensionLineCorrection(moveX) + ExtensionLineCorrection(moveY);
             }
-            if (value > *bestValue) {
-                *bestX = moveX;
-                *bestY = moveY;
-                *bestValue = value;
-            }
+            best.Offer(moveX, moveY, value);
         }
     }
-    return *bestValue > 0 ? 1 : 0;
+    return best.Report(bestX, bestY, bestValue);
 }

@@ -21,9 +21,7 @@ int ExtensionValue(int n, int groupLiberties) {
 }
 
 int FindBestExtension(int x, int y, int* bestX, int* bestY, int* bestValue, int groupLiberties) {
-    *bestX = -1;
-    *bestY = -1;
-    *bestValue = NoValue;
+    BestProposal best;
     Position.ReadMarks[PointIndex(x, y)] = 1;
     VisitNeighbours(x, y, [&](int nx, int ny) {
         int cx = nx;
@@ -39,20 +37,17 @@ int FindBestExtension(int x, int y, int* bestX, int* bestY, int* bestValue, int 
             // A human stone, a stone already walked, or a branch with nothing to offer.
             return false;
         }
-        if (candidate > *bestValue && IsMachineEye(cx, cy) == 0) {
-            *bestX = cx;
-            *bestY = cy;
-            *bestValue = candidate;
+        // The machine never fills its own eye.
+        if (IsMachineEye(cx, cy) == 0) {
+            best.Offer(cx, cy, candidate);
         }
         return false;
     });
-    return *bestValue > 0 ? 1 : 0;
+    return best.Report(bestX, bestY, bestValue);
 }
 
 int FindRescueMove(int* x, int* y, int* value) {
-    *x = -1;
-    *y = -1;
-    *value = NoValue;
+    BestProposal best;
     for (int liberties = 1; liberties < RescuedLibertiesLimit; ++liberties) {
         // The marks are cleared once for each liberty count. A reading walks and marks the whole
         // group, and a group read again with the same count finds the same best value, which
@@ -68,14 +63,11 @@ int FindRescueMove(int* x, int* y, int* value) {
                 int ex = -1;
                 int ey = -1;
                 int extension = NoValue;
-                if (FindBestExtension(px, py, &ex, &ey, &extension, liberties) == 1 &&
-                    extension > *value) {
-                    *x = ex;
-                    *y = ey;
-                    *value = extension;
+                if (FindBestExtension(px, py, &ex, &ey, &extension, liberties) == 1) {
+                    best.Offer(ex, ey, extension);
                 }
             }
         }
     }
-    return *value > 0 ? 1 : 0;
+    return best.Report(x, y, value);
 }
