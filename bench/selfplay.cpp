@@ -33,6 +33,11 @@ struct Totals {
     long turns = 0;
     long moves = 0;
     std::vector<std::int64_t> replyNanoseconds;
+    // Where the slowest reply was: the same seed and turn in every run is a slow position, a
+    // different one each time is the machine's noise.
+    std::int64_t slowestNanoseconds = -1;
+    unsigned slowestSeed = 0;
+    int slowestTurn = 0;
 };
 
 // Every point holds Empty, White or Black.
@@ -63,8 +68,14 @@ bool PlayGame(unsigned seed, Totals& totals) {
 
         const auto start = Clock::now();
         PlayTurn(&x, &y, humanPasses);
-        totals.replyNanoseconds.push_back(
-            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
+        const std::int64_t nanoseconds =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+        totals.replyNanoseconds.push_back(nanoseconds);
+        if (nanoseconds > totals.slowestNanoseconds) {
+            totals.slowestNanoseconds = nanoseconds;
+            totals.slowestSeed = seed;
+            totals.slowestTurn = turn;
+        }
         ++totals.turns;
         totals.moves += 2;
 
@@ -124,7 +135,8 @@ int main(int argc, char** argv) {
     if (!replies.empty()) {
         std::printf("reply median     %.1f us\n", Microseconds(Percentile(replies, 0.5)));
         std::printf("reply p99        %.1f us\n", Microseconds(Percentile(replies, 0.99)));
-        std::printf("reply max        %.1f us\n", Microseconds(replies.back()));
+        std::printf("reply max        %.1f us (seed %u, turn %d)\n", Microseconds(replies.back()),
+                    totals.slowestSeed, totals.slowestTurn);
     }
     std::printf("peak RSS         %ld KiB\n", usage.ru_maxrss);
     return ok ? 0 : 1;
