@@ -103,7 +103,9 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST_F(GtpTest, ShowboardDrawsTheBoardWithoutEmptyLines) {
-    for (const char* move : {"play b D4", "play w Q16", "play b A1", "play w T19"}) {
+    // Black takes White's T19, so that the two prisoner lines differ.
+    for (const char* move : {"play b D4", "play w Q16", "play b A1", "play w T19", "play b S19",
+                             "play w Q4", "play b T18"}) {
         ASSERT_EQ(Ask(move), "=");
     }
     const std::string board = Ask("showboard");
@@ -118,11 +120,12 @@ TEST_F(GtpTest, ShowboardDrawsTheBoardWithoutEmptyLines) {
     const std::string letters = "   A B C D E F G H J K L M N O P Q R S T";
     EXPECT_EQ(lines[1], letters);
     EXPECT_EQ(lines[21], letters);
-    EXPECT_EQ(lines[2], "19 . . . . . . . . . . . . . . . . . . O 19");
+    EXPECT_EQ(lines[2], "19 . . . . . . . . . . . . . . . . . X . 19");
+    EXPECT_EQ(lines[3], "18 . . . . . . . . . . . . . . . . . . X 18");
     EXPECT_EQ(lines[5], "16 . . . + . . . . . + . . . . . O . . . 16");
-    EXPECT_EQ(lines[17], " 4 . . . X . . . . . + . . . . . + . . .  4");
+    EXPECT_EQ(lines[17], " 4 . . . X . . . . . + . . . . . O . . .  4");
     EXPECT_EQ(lines[20], " 1 X . . . . . . . . . . . . . . . . . .  1");
-    EXPECT_EQ(lines[22], "Black (X) has captured 0 stones");
+    EXPECT_EQ(lines[22], "Black (X) has captured 1 stones");
     EXPECT_EQ(lines[23], "White (O) has captured 0 stones");
 }
 
