@@ -12,6 +12,8 @@ jobs=$(nproc 2>/dev/null || echo 2)
 passed=0
 failed=0
 status=0
+# Names of the failed tests, repeated at the very end so that a log's last lines say what failed.
+failed_names=()
 
 run_variant() {
     local name=$1 sanitizer=$2 bench=$3
@@ -25,7 +27,7 @@ run_variant() {
     cmake -S . -B "$dir" -G Ninja -DTALVEX_WERROR=ON -DTALVEX_SANITIZER="$sanitizer" \
         -DTALVEX_BUILD_BENCH="$bench" "${flags[@]}" >"$dir.configure.log" 2>&1 ||
         { cat "$dir.configure.log"; return 1; }
-    cmake --build "$dir" -j "$jobs" || return 1
+    cmake --build "$dir" -j "$jobs" || { failed_names+=("$name build"); return 1; }
     echo "== $name tests"
     local log="$dir/ctest.log"
     ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 180 2>&1 | tee "$log"
@@ -39,6 +41,11 @@ run_variant() {
         failed=$((failed + failures))
         passed=$((passed + total - failures))
     fi
+    local line
+    while IFS= read -r line; do
+        failed_names+=("$name: $line")
+    done < <(sed -n '/^The following tests FAILED:/,/^Errors while running/p' "$log" |
+        grep -E '^[[:space:]]+[0-9]+ - ' | sed -E 's/^[[:space:]]+//')
     return "$result"
 }
 
@@ -91,12 +98,16 @@ for step in run_fuzz run_release; do
         passed=$((passed + 1))
     else
         failed=$((failed + 1))
+        failed_names+=("$step")
         status=1
     fi
 done
 
 echo "== all builds: $passed passed, $failed failed"
 if [ "$status" -ne 0 ]; then
+    for line in "${failed_names[@]}"; do
+        echo "failed: $line"
+    done
     echo "FAILED: a build or a test failed above" >&2
 fi
 echo "$passed passed, $failed failed"
