@@ -1,7 +1,6 @@
 #include "gtp/command_line.h"
 
 #include <algorithm>
-#include <streambuf>
 
 namespace {
 
@@ -53,27 +52,17 @@ CleanLine CleanCommandLine(std::string_view raw) {
     return line;
 }
 
-bool ReadCleanLine(std::istream& in, CleanLine& line) {
+bool ReadCleanLine(GtpChannel& in, CleanLine& line) {
     LineCleaner cleaner(line);
-    std::streambuf* buffer = in.rdbuf();
-    if (buffer == nullptr) {
-        in.setstate(std::ios::badbit);
-        return false;
-    }
     bool any = false;
-    for (;;) {
-        const auto next = buffer->sbumpc();
-        if (next == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit);
-            return any;
-        }
+    for (int next = in.Get(); next >= 0; next = in.Get()) {
         any = true;
-        const char c = std::char_traits<char>::to_char_type(next);
-        if (c == '\n') {
+        if (next == '\n') {
             return true;
         }
-        cleaner.Add(c);
+        cleaner.Add(static_cast<char>(next));
     }
+    return any;
 }
 
 bool IsBlank(std::string_view cleaned) {

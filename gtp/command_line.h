@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "gtp/gtp_channel.h"
+
 // The longest cleaned line kept; a longer one is answered with an error, never stored whole.
 constexpr std::size_t MaxCommandLength = 64 * 1024;
 
@@ -23,6 +25,8 @@ CleanLine CleanCommandLine(std::string_view raw);
 
 // Reads and cleans the next line, up to a newline or the end of the input. Returns false only
 // when the input had ended before any character of a line.
+bool ReadCleanLine(GtpChannel& in, CleanLine& line);
+// The same from a C++ stream (tests); sets its eofbit at the end of the input.
 bool ReadCleanLine(std::istream& in, CleanLine& line);
 
 struct CommandLine {

@@ -14,18 +14,17 @@ std::string FormatReply(std::string_view id, const GtpReply& reply) {
     return text;
 }
 
-LoopEnd RunEngineLoop(std::istream& in, std::ostream& out, GtpSession& session) {
+LoopEnd RunEngineLoop(GtpChannel& channel, GtpSession& session) {
     session.quitRequested = false;
     CleanLine line;
-    while (ReadCleanLine(in, line)) {
+    while (ReadCleanLine(channel, line)) {
         if (IsBlank(line.text) && !line.tooLong) {
             continue;
         }
         const CommandLine command = SplitCommandLine(line.text);
         const GtpReply reply =
             line.tooLong ? Failure("line too long") : ExecuteCommand(session, command);
-        out << FormatReply(command.id, reply) << std::flush;
-        if (!out) {
+        if (!channel.Put(FormatReply(command.id, reply))) {
             return LoopEnd::OutputFailed;
         }
         if (session.quitRequested) {

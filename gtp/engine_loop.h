@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "gtp/gtp_channel.h"
 #include "gtp/session.h"
 
 enum class LoopEnd {
@@ -19,6 +20,8 @@ enum class LoopEnd {
 // (showboard's) follows the '=' directly.
 std::string FormatReply(std::string_view id, const GtpReply& reply);
 
-// Answers every command line of `in` on `out`, flushing each reply, until quit has been
-// answered or the input ends. Blank lines and comments get no reply.
+// Answers every command line of the channel's input on its output, each reply put out whole,
+// until quit has been answered or the input ends. Blank lines and comments get no reply.
+LoopEnd RunEngineLoop(GtpChannel& channel, GtpSession& session);
+// The same on C++ streams (tests, the fuzzer), flushing `out` after each reply.
 LoopEnd RunEngineLoop(std::istream& in, std::ostream& out, GtpSession& session);

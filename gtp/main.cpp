@@ -1,12 +1,13 @@
 // talvex-gtp: the Go Text Protocol engine on standard input and output.
 #include <unistd.h>
 #include <csignal>
-#include <iostream>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
 #include "gtp/commands.h"
 #include "gtp/engine_loop.h"
+#include "gtp/fd_channel.h"
 #include "gtp/program_options.h"
 #include "gtp/session.h"
 
@@ -25,13 +26,15 @@ int main(int argc, char** argv) {
     const ProgramOptions options = ParseProgramOptions(arguments);
     switch (options.action) {
         case ProgramOptions::Action::Help:
-            std::cout << UsageText();
+            std::fputs(UsageText().c_str(), stdout);
             return 0;
         case ProgramOptions::Action::Version:
-            std::cout << "talvex-gtp " << ProgramVersion << '\n';
+            std::printf("talvex-gtp %.*s\n", static_cast<int>(ProgramVersion.size()),
+                        ProgramVersion.data());
             return 0;
         case ProgramOptions::Action::Error:
-            std::cerr << "talvex-gtp: " << options.error << "\nTry 'talvex-gtp --help'.\n";
+            std::fprintf(stderr, "talvex-gtp: %s\nTry 'talvex-gtp --help'.\n",
+                         options.error.c_str());
             return 2;
         case ProgramOptions::Action::Run:
             break;
@@ -40,11 +43,11 @@ int main(int argc, char** argv) {
     std::signal(SIGTERM, ExitOnTerm);
     // A vanished controller shows as a failed write rather than killing the process.
     std::signal(SIGPIPE, SIG_IGN);
-    std::ios::sync_with_stdio(false);
 
     GtpSession session(options.session);
-    if (RunEngineLoop(std::cin, std::cout, session) == LoopEnd::OutputFailed) {
-        std::cerr << "talvex-gtp: cannot write to standard output\n";
+    FdChannel channel(STDIN_FILENO, STDOUT_FILENO);
+    if (RunEngineLoop(channel, session) == LoopEnd::OutputFailed) {
+        std::fputs("talvex-gtp: cannot write to standard output\n", stderr);
         return 1;
     }
     return 0;
