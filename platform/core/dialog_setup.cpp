@@ -1,4 +1,4 @@
-// The shell's full-screen dialogs and the common controls' start-up: SHInitDialog and
+// A dialog's set-up: full screen with SHInitDialog, the up-down control's class with
 // InitCommonControlsEx.
 #include "platform/aygshell.h"
 #include "platform/commctrl.h"
