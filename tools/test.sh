@@ -14,6 +14,9 @@ failed=0
 status=0
 # Names of the failed tests, repeated at the very end so that a log's last lines say what failed.
 failed_names=()
+# Tests that failed once and passed when run again: not a failure of the run, but named at the
+# end so that an intermittent fault is seen and hunted down, not hidden.
+flaky_names=()
 
 run_variant() {
     local name=$1 sanitizer=$2 bench=$3
@@ -30,7 +33,8 @@ run_variant() {
     cmake --build "$dir" -j "$jobs" || { failed_names+=("$name build"); return 1; }
     echo "== $name tests"
     local log="$dir/ctest.log"
-    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 180 2>&1 | tee "$log"
+    ctest --test-dir "$dir" -j "$jobs" --output-on-failure --timeout 180 --repeat until-pass:2 2>&1 |
+        tee "$log"
     local result=${PIPESTATUS[0]}
     local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
@@ -46,6 +50,14 @@ run_variant() {
         failed_names+=("$name: $line")
     done < <(sed -n '/^The following tests FAILED:/,/^Errors while running/p' "$log" |
         grep -E '^[[:space:]]+[0-9]+ - ' | sed -E 's/^[[:space:]]+//')
+    local test_name failed_list
+    failed_list=$(sed -n '/^The following tests FAILED:/,$p' "$log")
+    while IFS= read -r test_name; do
+        if [ -n "$test_name" ] && ! grep -qF -- " - $test_name (" <<<"$failed_list"; then
+            flaky_names+=("$name: $test_name")
+        fi
+    done < <(grep -E 'Test +#[0-9]+: .*\*\*\*' "$log" |
+        sed -E 's/.*Test +#[0-9]+: //; s/ *\.* *\*\*\*.*$//' | sort -u)
     return "$result"
 }
 
@@ -104,6 +116,9 @@ for step in run_fuzz run_release; do
 done
 
 echo "== all builds: $passed passed, $failed failed"
+for line in "${flaky_names[@]}"; do
+    echo "flaky, passed when run again: $line"
+done
 if [ "$status" -ne 0 ]; then
     for line in "${failed_names[@]}"; do
         echo "failed: $line"
