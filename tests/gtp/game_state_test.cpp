@@ -8,7 +8,7 @@
 #include "player/opening_play.h"
 #include "rules/position.h"
 #include "tests/gtp/gtp_test_support.h"
-#include "tests/support/board_diagram.h"
+#include "tests/support/engine_test.h"
 
 namespace {
 

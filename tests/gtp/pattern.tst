@@ -1,10 +1,7 @@
-# Shape patterns. Once every corner and side area has been examined the machine plays the best
-# shape around its own stones. Black stones with four liberties each (nothing to capture) sit
-# in the four corner areas (F14, O14, F6, O6) and the four side areas (C10, R10, K17, K3), so
-# the whole opening is spent at the first machine turn and the pattern scan decides.
-clear_board
-boardsize 19
-
+# The whole computer player through talvex-gtp, where only the shape patterns decide: Black
+# stones with four liberties each in the four corner areas (F14, O14, F6, O6) and the four side
+# areas (C10, R10, K17, K3) spend the opening at the first machine turn.
+#
 # Weight 84, the highest: White K10 and K6 four points apart on one line, the three points
 # between them and the points beside those empty but for Black L8 beside the middle one. The
 # machine plays the middle point, K8, ahead of any extension from its stones (82 at most).
@@ -32,20 +29,3 @@ play black S2
 12 reg_genmove white
 #? [!K8]
 
-# The long extension from a lone stone (weight 80), worth one point more for each coordinate
-# of its point on the third or fourth line: White C12 extends up to D16 (82), not down to D8
-# (81) nor to the second line. The side area around C12 is not empty, so no stone is needed
-# there.
-clear_board
-boardsize 19
-play black F14
-play black O14
-play black F6
-play black O6
-play black R10
-play black K17
-play black K3
-play white C12
-play black S2
-20 reg_genmove white
-#? [D16]

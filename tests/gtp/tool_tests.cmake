@@ -7,8 +7,7 @@ set(TALVEX_TOOLS_DIR ${PROJECT_SOURCE_DIR}/tools)
 # Quoted for the tools' shell-like splitting of an engine command line.
 set(TALVEX_GTP_COMMAND "'$<TARGET_FILE:talvex-gtp>'")
 
-# The regression files: positions built with play, the computer player's answers checked with
-# reg_genmove. The seed fixes the random draws of the opening and the fallback search.
+# The regression files: positions built with play, the player's answers checked with reg_genmove.
 file(GLOB TALVEX_GTP_REGRESSION_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.tst)
 list(SORT TALVEX_GTP_REGRESSION_FILES)
 add_test(NAME gtp.regress

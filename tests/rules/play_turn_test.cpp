@@ -5,9 +5,7 @@
 #include "rules/legality.h"
 #include "rules/play_turn.h"
 #include "rules/position.h"
-#include "tests/support/board_diagram.h"
-#include "tests/support/case_table.h"
-#include "tests/support/engine_fixture.h"
+#include "tests/support/engine_test.h"
 
 namespace {
 
@@ -47,7 +45,7 @@ void SetSealedBoard(std::string_view koRow = "X.X.X.XXO.O.O.O.O.O") {
               Full, Eyes, Full, Eyes, Full});
 }
 
-class PlayTurnTest : public EngineTest {};
+using PlayTurnTest = EngineTest;
 
 class GameEndTest : public EngineTest,
                     public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
