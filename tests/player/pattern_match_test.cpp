@@ -41,6 +41,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Pattern 18 fits both downwards and upwards; the earlier orientation wins the tie.
         PatternCase{"TieGoesToTheEarlierOrientation",
                     {"", "", "", "", "....O.O", "....OOO", "....O.O"}, 5, 5, {5, 7, 80, 1}},
+        // Pattern 4, the highest weight, fits either way round: Black beside the middle point.
+        PatternCase{"Pattern4", {"", "", "", "", "....O", "", ".....X", "", "....O"}, 4, 4, {4, 6, 84, 1}},
+        PatternCase{"Pattern4Mirrored", {"", "", "", "", "....O", "", "...X", "", "....O"}, 4, 4, {4, 6, 84, 1}},
+        PatternCase{"Pattern4NeedsTheBlackStone", {"", "", "", "", "....O", "", "", "", "....O"}, 4, 4, {8, 3, 81, 1}},
         // Pattern 0 upside down: it is tried in four orientations only, which do not include
         // this mirror image, so the long extension towards (3, 8) is the best shape.
         PatternCase{"FourOrientationPatternIsNotMirrored",
