@@ -59,17 +59,6 @@ INSTANTIATE_TEST_SUITE_P(Games, SetUpTest,
                                            SetUpCase{4, 0, 4}, SetUpCase{25, 0, 17},
                                            SetUpCase{-3, 1, 0}));
 
-constexpr sys_time<milliseconds> At(year_month_day day, int h, int m, int s, int ms) {
-    return sys_days{day} + hours{h} + minutes{m} + seconds{s} + milliseconds{ms};
-}
-
-TEST(ClockSeedTest, UsesMinuteSecondAndMillisecondOnly) {
-    EXPECT_EQ(ClockSeed(At(2024y / 3 / 5, 12, 34, 56, 789)), 2096789u);
-    EXPECT_EQ(ClockSeed(At(1999y / 12 / 31, 23, 34, 56, 789)), 2096789u);
-    EXPECT_EQ(ClockSeed(At(2031y / 6 / 30, 18, 59, 59, 999)), 3599999u);
-    EXPECT_EQ(ClockSeed(At(1969y / 7 / 20, 20, 17, 40, 5)), 1060005u);
-}
-
 TEST(StartGameStateTest, SeedsRandFromTheClock) {
     const auto before = floor<milliseconds>(system_clock::now());
     StartGameState();
