@@ -63,17 +63,6 @@ TEST_F(GtpTest, ListCommandsNamesEveryKnownCommand) {
     EXPECT_EQ(Ask("list_commands"), expected);
 }
 
-TEST_F(GtpTest, PlayRefusesAnOccupiedPointAndAStoneWithoutLiberties) {
-    EXPECT_EQ(Ask("play b D4"), "=");
-    EXPECT_EQ(Ask("play w D4"), "? illegal move");
-    EXPECT_EQ(Ask("play b D4"), "? illegal move");
-    for (const char* move : {"play w A2", "play w B1"}) {
-        EXPECT_EQ(Ask(move), "=");
-    }
-    EXPECT_EQ(Ask("play b A1"), "? illegal move");
-    EXPECT_EQ(StoneAt(0, 18), Empty);
-}
-
 TEST_F(GtpTest, ClearBoardAndBoardsizeStartAgainButKeepKomi) {
     for (const char* restart : {"clear_board", "boardsize 19"}) {
         EXPECT_EQ(Ask("komi 0.5"), "=");
