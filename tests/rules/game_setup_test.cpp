@@ -59,7 +59,10 @@ INSTANTIATE_TEST_SUITE_P(Games, SetUpTest,
                                            SetUpCase{4, 0, 4}, SetUpCase{25, 0, 17},
                                            SetUpCase{-3, 1, 0}));
 
+// The minute, second and millisecond of the hour, also before 1970.
 TEST(StartGameStateTest, SeedsRandFromTheClock) {
+    EXPECT_EQ(ClockSeed(sys_days{2024y / 3 / 5} + 12h + 34min + 56s + 789ms), 2096789u);
+    EXPECT_EQ(ClockSeed(sys_days{1969y / 7 / 20} + 20h + 17min + 40s + 5ms), 1060005u);
     const auto before = floor<milliseconds>(system_clock::now());
     StartGameState();
     const int draws[3] = {std::rand(), std::rand(), std::rand()};
