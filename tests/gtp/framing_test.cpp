@@ -5,7 +5,7 @@
 #include "gtp/commands.h"
 #include "gtp/engine_loop.h"
 #include "tests/gtp/gtp_test_support.h"
-#include "tests/support/case_table.h"
+#include "tests/support/engine_test.h"
 
 namespace {
 
@@ -28,17 +28,13 @@ INSTANTIATE_TEST_SUITE_P(
     Framing, ScriptTest,
     ::testing::Values(ScriptCase{"IdEchoed", "7 name\n", "=7 Talvex Go\n\n"},
                       ScriptCase{"IdOnError", "42 frobnicate\n", "?42 unknown command\n\n"},
-                      ScriptCase{"NoId", "protocol_version\n", "= 2\n\n"},
                       ScriptCase{"EmptyResult", "3 clear_board\nclear_board\n", "=3\n\n=\n\n"},
                       ScriptCase{"IdAlone", "12\n", "?12 syntax error\n\n"},
                       ScriptCase{"BlankAndComments", "\n   \n# name\n\t\n#\n", ""},
-                      ScriptCase{"CommentAfterCommand", "version # and more\n", "= 1.01\n\n"},
-                      ScriptCase{"Tabs", "\t5\tplay\tB\tc3\t\n", "=5\n\n"},
                       ScriptCase{"ControlCharacters", "na\x01me\x7f\r\n", "= Talvex Go\n\n"},
                       ScriptCase{"NamesAreCaseSensitive", "NAME\n", "? unknown command\n\n"},
                       ScriptCase{"LastLineWithoutNewline", "1 version", "=1 1.01\n\n"},
                       ScriptCase{"QuitAnswersThenStops", "1 quit\nname\n", "=1\n\n"},
-                      ScriptCase{"QuitIgnoresArguments", "quit now\nname\n", "=\n\n"},
                       ScriptCase{"LineTooLong",
                                  "9 name " + std::string(MaxCommandLength, 'x') + "\nversion\n",
                                  "?9 line too long\n\n= 1.01\n\n"}),

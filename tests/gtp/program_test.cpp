@@ -1,13 +1,10 @@
 // The real talvex-gtp through pipes: quit, end of input, SIGTERM, its options.
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -19,121 +16,80 @@ struct Finished {
     std::string err;
 };
 
-// Reads what is there on `fd` into `text`; false at its end.
+// Appends what is there on `fd` to `text`; false at its end.
 bool ReadSome(int fd, std::string& text) {
     char buffer[4096];
     const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n > 0) {
-        text.append(buffer, static_cast<std::size_t>(n));
-    }
+    text.append(buffer, n > 0 ? static_cast<std::size_t>(n) : 0);
     return n > 0;
 }
 
-class Program {
-  public:
-    explicit Program(std::vector<std::string> arguments) {
-        // A program that refuses its options exits before reading: writing to it must fail
-        // with an error here, not end the test process.
-        signal(SIGPIPE, SIG_IGN);
-        int in[2], out[2], err[2];
-        EXPECT_EQ(pipe(in) | pipe(out) | pipe(err), 0);
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(in[0], 0);
-            dup2(out[1], 1);
-            dup2(err[1], 2);
-            for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
-                close(fd);
-            }
-            std::vector<char*> argv{const_cast<char*>(TALVEX_GTP_PROGRAM)};
-            for (std::string& argument : arguments) {
-                argv.push_back(argument.data());
-            }
-            argv.push_back(nullptr);
-            execv(argv[0], argv.data());
-            _exit(127);
+// Runs talvex-gtp with `input` on its standard input. With `term`, waits (10 s at most) for the
+// first reply and sends SIGTERM before the input ends.
+Finished RunProgram(std::vector<std::string> arguments, const std::string& input,
+                    bool term = false) {
+    // A program that refuses its options exits before reading: writing to it must fail with an
+    // error here, not end the test process.
+    signal(SIGPIPE, SIG_IGN);
+    int in[2], out[2], err[2];
+    EXPECT_EQ(pipe(in) | pipe(out) | pipe(err), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], 0);
+        dup2(out[1], 1);
+        dup2(err[1], 2);
+        for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
+            close(fd);
         }
-        close(in[0]);
-        close(out[1]);
-        close(err[1]);
-        in_ = in[1];
-        out_ = out[0];
-        err_ = err[0];
-    }
-
-    bool Write(const std::string& text) {
-        return write(in_, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    }
-
-    // Waits (10 s at most) until the output holds `count` replies.
-    std::string ReadReplies(int count) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (CountReplies() < count && std::chrono::steady_clock::now() < deadline) {
-            pollfd p{out_, POLLIN, 0};
-            if (poll(&p, 1, 100) > 0 && !ReadSome(out_, out_text_)) {
-                break;
-            }
+        std::vector<char*> argv{const_cast<char*>(TALVEX_GTP_PROGRAM)};
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
         }
-        return out_text_;
+        argv.push_back(nullptr);
+        execv(argv[0], argv.data());
+        _exit(127);
     }
-
-    void Signal(int signal) { kill(pid_, signal); }
-
-    Finished Finish() {
-        close(in_);
-        while (ReadSome(out_, out_text_)) {
-        }
-        Finished done;
-        while (ReadSome(err_, done.err)) {
-        }
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        close(out_);
-        close(err_);
-        done.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        done.out = out_text_;
-        return done;
+    for (int fd : {in[0], out[1], err[1]}) {
+        close(fd);
     }
-
-  private:
-    int CountReplies() const {
-        int count = 0;
-        for (std::size_t at = 0; (at = out_text_.find("\n\n", at)) != std::string::npos; at += 2) {
-            ++count;
+    Finished done;
+    [[maybe_unused]] const ssize_t written = write(in[1], input.data(), input.size());
+    for (int tries = 0; term && tries < 100 && !done.out.ends_with("\n\n"); ++tries) {
+        pollfd ready{out[0], POLLIN, 0};
+        if (poll(&ready, 1, 100) > 0 && !ReadSome(out[0], done.out)) {
+            break;
         }
-        return count;
     }
-
-    pid_t pid_ = -1;
-    int in_ = -1, out_ = -1, err_ = -1;
-    std::string out_text_;
-};
-
-Finished RunProgram(std::vector<std::string> arguments, const std::string& input) {
-    Program program(std::move(arguments));
-    program.Write(input);
-    return program.Finish();
+    if (term) {
+        kill(pid, SIGTERM);
+    }
+    close(in[1]);
+    while (ReadSome(out[0], done.out)) {
+    }
+    while (ReadSome(err[0], done.err)) {
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    close(out[0]);
+    close(err[0]);
+    done.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return done;
 }
 
-TEST(ProgramTest, QuitAnswersAndExitsZero) {
-    const Finished done = RunProgram({}, "1 name\n2 play b D4\n3 quit\n4 name\n");
-    EXPECT_EQ(done.exitCode, 0);
-    EXPECT_EQ(done.out, "=1 Talvex Go\n\n=2\n\n=3\n\n");
-    EXPECT_EQ(done.err, "");
-}
-
-TEST(ProgramTest, EndOfInputExitsZero) {
-    const Finished done = RunProgram({}, "version\n");
-    EXPECT_EQ(done.exitCode, 0);
-    EXPECT_EQ(done.out, "= 1.01\n\n");
+TEST(ProgramTest, QuitOrEndOfInputExitsZero) {
+    const Finished quit = RunProgram({}, "1 name\n2 play b D4\n3 quit\n4 name\n");
+    EXPECT_EQ(quit.exitCode, 0);
+    EXPECT_EQ(quit.out, "=1 Talvex Go\n\n=2\n\n=3\n\n");
+    EXPECT_EQ(quit.err, "");
+    const Finished ended = RunProgram({}, "version\n");
+    EXPECT_EQ(ended.exitCode, 0);
+    EXPECT_EQ(ended.out, "= 1.01\n\n");
 }
 
 TEST(ProgramTest, TermSignalExitsZero) {
-    Program program({});
-    ASSERT_TRUE(program.Write("name\n"));
-    ASSERT_EQ(program.ReadReplies(1), "= Talvex Go\n\n");
-    program.Signal(SIGTERM);
-    EXPECT_EQ(program.Finish().exitCode, 0);
+    const Finished done = RunProgram({}, "name\n", true);
+    EXPECT_EQ(done.out, "= Talvex Go\n\n");
+    EXPECT_EQ(done.exitCode, 0);
 }
 
 TEST(ProgramTest, SameSeedSameGame) {
@@ -148,13 +104,11 @@ TEST(ProgramTest, OptionsAndTheirErrors) {
     const Finished help = RunProgram({"--help"}, "");
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("--seed N"), std::string::npos);
-    for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--frob"},
-                                                  {"--seed"},
-                                                  {"--seed", "x"},
-                                                  {"--seed=-1"},
-                                                  {"--seed", "4294967296"}}) {
-        const Finished done = RunProgram(wrong, "name\n");
-        EXPECT_EQ(done.exitCode, 2) << wrong[0];
+    const std::vector<std::vector<std::string>> wrong = {
+        {"--frob"}, {"--seed"}, {"--seed", "x"}, {"--seed=-1"}, {"--seed", "4294967296"}};
+    for (const auto& arguments : wrong) {
+        const Finished done = RunProgram(arguments, "name\n");
+        EXPECT_EQ(done.exitCode, 2) << arguments[0];
         EXPECT_EQ(done.out, "");
         EXPECT_NE(done.err.find("talvex-gtp: "), std::string::npos);
     }

@@ -1,20 +1,11 @@
-# Tests that run talvex-gtp through the Go tools in tools/: the regression files and matches
-# refereed by GNU Go. Included by tests/gtp/CMakeLists.txt.
+# Tests that run talvex-gtp through the Go tools in tools/: matches refereed by GNU Go. Included
+# by tests/gtp/CMakeLists.txt.
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(TALVEX_TOOLS_DIR ${PROJECT_SOURCE_DIR}/tools)
 # Quoted for the tools' shell-like splitting of an engine command line.
 set(TALVEX_GTP_COMMAND "'$<TARGET_FILE:talvex-gtp>'")
-
-# The regression files: positions built with play, the computer player's answers checked with
-# reg_genmove. The seed fixes the random draws of the opening and the fallback search.
-file(GLOB TALVEX_GTP_REGRESSION_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.tst)
-list(SORT TALVEX_GTP_REGRESSION_FILES)
-add_test(NAME gtp.regress
-         COMMAND ${Python3_EXECUTABLE} ${TALVEX_TOOLS_DIR}/gtp_regress.py
-                 --engine "${TALVEX_GTP_COMMAND} --seed 1" ${TALVEX_GTP_REGRESSION_FILES})
-set_tests_properties(gtp.regress PROPERTIES TIMEOUT 120)
 
 find_program(TALVEX_GNUGO gnugo PATHS /usr/games)
 if(NOT TALVEX_GNUGO)

@@ -1,6 +1,3 @@
-#include <set>
-#include <utility>
-
 #include "player/capture_reading.h"
 #include "tests/player/player_test_support.h"
 
@@ -50,41 +47,5 @@ INSTANTIATE_TEST_SUITE_P(
                     -1,
                     {1, 5, 120, 1}}),
     CaseName());
-
-// The group (1, 1), (1, 2), (2, 2) reaches its liberty (2, 1) from two stones.
-class LibertyList : public EngineTest {
-  protected:
-    void SetUp() override {
-        EngineTest::SetUp();
-        SetBoard({"", ".X", ".XX"});
-        ClearReadMarks();
-    }
-    std::set<std::pair<int, int>> Listed() const {
-        std::set<std::pair<int, int>> points;
-        for (int i = 0; i < count; ++i) {
-            points.emplace(libX[i], libY[i]);
-        }
-        return points;
-    }
-    int libX[8] = {};
-    int libY[8] = {};
-    int count = 0;
-};
-
-TEST_F(LibertyList, NamesEveryLibertyOnce) {
-    EXPECT_EQ(CollectLiberties(1, 1, libX, libY, Black, 7, &count), 1);
-    ASSERT_EQ(count, 7);
-    const std::set<std::pair<int, int>> all = {{0, 1}, {2, 1}, {1, 0}, {0, 2},
-                                               {1, 3}, {3, 2}, {2, 3}};
-    EXPECT_EQ(Listed(), all);
-}
-
-TEST_F(LibertyList, NeverNamesTheMachineKoPoint) {
-    Position.MachineKoX = 2;
-    Position.MachineKoY = 1;
-    EXPECT_EQ(CollectLiberties(1, 1, libX, libY, Black, 7, &count), 0);
-    EXPECT_EQ(count, 6);
-    EXPECT_FALSE(Listed().contains({2, 1}));
-}
 
 }  // namespace

@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <ostream>
-#include <string>
-#include <string_view>
 
 #include "rules/liberties.h"
 #include "rules/position.h"
-#include "tests/support/case_table.h"
+#include "tests/support/engine_test.h"
 
 // The readings select groups through LibertyMap; ChooseMachineMove refreshes only the human's
 // entries, so a test that calls a generator directly maps both sides.

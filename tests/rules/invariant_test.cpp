@@ -1,4 +1,3 @@
-#include <array>
 #include <cstring>
 #include <random>
 #include <string>
@@ -7,8 +6,7 @@
 #include "rules/legality.h"
 #include "rules/play_turn.h"
 #include "rules/position.h"
-#include "tests/support/board_diagram.h"
-#include "tests/support/engine_fixture.h"
+#include "tests/support/engine_test.h"
 
 namespace {
 
@@ -20,32 +18,6 @@ constexpr int Games = 4;
 constexpr int Games = 24;
 #endif
 constexpr int MaxTurns = 300;
-
-// Apart from the engine's count: a stone lives if it touches an empty point or a living stone
-// of its colour. Returns the first stone that does not, or -1.
-int StoneWithoutLiberty() {
-    std::array<bool, PointCount> lives{};
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (int i = 0; i < PointCount; ++i) {
-            for (int n = 0; n < 4 && Position.Board[i] != Empty && !lives[i]; ++n) {
-                const int nx = i / BoardSize + NeighbourDx[n];
-                const int ny = i % BoardSize + NeighbourDy[n];
-                const int j = PointIndex(nx, ny);
-                if (IsOnBoard(nx, ny) && (Position.Board[j] == Empty ||
-                                          (Position.Board[j] == Position.Board[i] && lives[j]))) {
-                    lives[i] = grew = true;
-                }
-            }
-        }
-    }
-    for (int i = 0; i < PointCount; ++i) {
-        if (Position.Board[i] != Empty && !lives[i]) {
-            return i;
-        }
-    }
-    return -1;
-}
 
 // A uniformly drawn point among those IsForbiddenMove allows; false when there is none.
 // Every refused trial must leave the board as it was.

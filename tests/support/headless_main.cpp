@@ -1,7 +1,6 @@
-// The entry of the test binaries that open windows: headless, and in a runtime folder of this
-// process's own, so that neither a developer's running program nor a test running alongside is
-// found, raised or locked out. Set here rather than through CTest, so that running a binary by
-// hand is just as isolated.
+// The entry of the test binaries that open windows: headless, in a runtime folder of this
+// process's own, so that no running program or parallel test is found, raised or locked out,
+// also when a binary is run by hand.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
