@@ -1,6 +1,6 @@
 """A client for one Go Text Protocol (version 2) engine run as a child process.
 
-Used by gtp_regress.py and gtp_match.py. Every read from the engine has a deadline, the
+Used by gtp_match.py. Every read from the engine has a deadline, the
 engine's standard error is kept (its last lines explain a crash), and every engine started
 here is killed when the tool exits, however it exits.
 """
