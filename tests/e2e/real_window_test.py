@@ -1,14 +1,11 @@
 #!/usr/bin/env python3
 """The real game on a real X server.
 
-Starts Xvfb, runs talvex-go in it, plays with xdotool's keys and pointer and reads the screen
-from Xvfb's framebuffer file: a stone with the keys and one with a click, each answered; a
-screenshot; Menu > New Game; Menu > Help and Back; a second start, which must bring the running
-window to the front and end without a window of its own; then Exit.
-
+talvex-go in Xvfb, played with xdotool's keys and pointer, seen in Xvfb's framebuffer file: a
+stone with the keys and one with a click, each answered; a screenshot (DIR/screenshot.png, and
+with TALVEX_UPDATE_SCREENSHOT=1 the README's); Menu > New Game; Menu > Help and Back; a second
+start, which must raise the running window and end without one of its own; then Exit.
 Usage: real_window_test.py --program PATH [--artifacts DIR] [--readme-screenshot PATH]
-The screenshot is written to DIR/screenshot.png, and with TALVEX_UPDATE_SCREENSHOT=1 also to
---readme-screenshot. Needs Xvfb, xdotool and x11-utils (tools/install-deps.sh).
 """
 
 import argparse
@@ -106,14 +103,12 @@ class Processes:
             process.wait()
 
 
-def wait_exit(process, timeout):
+def check_clean_exit(process, what, timeout=5.0):
+    """The process ends within the timeout, with 0 and without a sanitizer report."""
     try:
-        return process.wait(timeout=CLOCK.limit(timeout))
+        process.wait(timeout=CLOCK.limit(timeout))
     except subprocess.TimeoutExpired:
-        return None
-
-
-def check_clean_exit(process, what):
+        raise Failure(f"{what} did not end within {timeout:.0f} s:\n{tail(process.log_path)}")
     output = tail(process.log_path, 60)
     if process.returncode != 0:
         raise Failure(f"{what} ended with exit code {process.returncode}:\n{output}")
@@ -339,7 +334,7 @@ def run(args, work, processes):
         xdotool.keys(window, "F2", menu_item)
         wait_for(f"Menu > {what}", lambda: driver.image() != before)
         xdotool.keys(window, closing_key)
-        # A new game as Black: the empty board, the same after Help.
+        # Back to the board: a new game's, empty, as Black; after Help, the same.
         driver.wait_for_board(f"the board after {what}", set(), 0)
     log("New Game, Help")
 
@@ -352,9 +347,7 @@ def run(args, work, processes):
     wait_for("the test's window over the game",
              lambda: stacking(env).index(cover_window) > stacking(env).index(window))
     second = processes.start("second", [args.program], os.path.join(work, "second.log"), env=env)
-    if wait_exit(second, 8) is None:
-        raise Failure(f"the second start did not end within 8 s:\n{tail(second.log_path)}")
-    check_clean_exit(second, "the second start")
+    check_clean_exit(second, "the second start", 8.0)
     if xdotool.windows_named(TITLE_PATTERN) != [window] or game.poll() is not None:
         raise Failure("after the second start the first game is not the one window named "
                       f"{TITLE!r}: {xdotool.windows_named(TITLE_PATTERN)}, {game.poll()}")
@@ -365,9 +358,7 @@ def run(args, work, processes):
 
     # Exit, the left soft key. The window goes with the press: xdotool may miss the release.
     xdotool.keys(window, "F1", check=False)
-    if wait_exit(game, 5) is None:
-        raise Failure(f"talvex-go did not end within 5 s of Exit:\n{tail(game.log_path)}")
-    check_clean_exit(game, "talvex-go")
+    check_clean_exit(game, "talvex-go after Exit")
     if xdotool.windows_named(TITLE_PATTERN):
         raise Failure(f"talvex-go ended but its window remains")
     log("Exit: talvex-go ended with 0")

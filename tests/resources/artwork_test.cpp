@@ -1,9 +1,7 @@
 // The About logo and the program icon, read back through the platform: the phone's 4-bit .bmp
-// files, decoded to pictures of their sizes, and the desktop window's icon in full colour with
-// alpha.
+// files, decoded to pictures of their sizes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <span>
@@ -85,27 +83,5 @@ INSTANTIATE_TEST_SUITE_P(Images, PhoneImageTest,
                          ::testing::Values(ImageCase{"AboutLogo", 0}, ImageCase{"Icon32", 32},
                                            ImageCase{"Icon16", 16}),
                          [](const auto& info) { return info.param.name; });
-
-// Transparent outside its rounded corners, softened along them, opaque everywhere else.
-TEST(ArtworkTest, WindowIconHasTransparentRoundedCorners) {
-    const auto icon = raster::DecodeBmpWithAlpha(IconImages().at(0));
-    ASSERT_TRUE(icon.has_value());
-    ASSERT_EQ(icon->Width(), 64);
-    ASSERT_EQ(icon->Height(), 64);
-    std::set<raster::Pixel> cornerAlphas;
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const raster::Pixel alpha = icon->At(x, y) >> 24;
-            if (std::min(x, 63 - x) < 9 && std::min(y, 63 - y) < 9) {
-                cornerAlphas.insert(alpha);
-            } else {
-                ASSERT_EQ(alpha, 0xFFu) << x << ", " << y;
-            }
-        }
-    }
-    EXPECT_EQ(icon->At(0, 0) >> 24, 0u);
-    EXPECT_EQ(icon->At(63, 63) >> 24, 0u);
-    EXPECT_GE(cornerAlphas.size(), 4u) << "smooth edges";
-}
 
 }  // namespace
