@@ -29,6 +29,7 @@ TEST(ResourceTableTest, EachTypeAndIdOnce) {
 using Labels = std::vector<std::pair<std::wstring, UINT>>;
 
 struct BarCase {
+    const char* name;
     UINT id;
     Labels keys;
     Labels popup;  // the right key's
@@ -64,17 +65,20 @@ TEST_P(SoftKeyBarTest, ShowsItsLabelsAndSendsItsCommands) {
     DestroyWindow(window);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bars, SoftKeyBarTest,
-                         ::testing::Values(BarCase{IDR_MAIN_MENU,
-                                                   {{L"Exit", IDM_EXIT}, {L"Menu", IDM_MENU}},
-                                                   {{L"New Game", IDM_NEW_GAME},
-                                                    {L"Pass", IDM_PASS},
-                                                    {L"Help", IDM_HELP},
-                                                    {L"About", IDM_ABOUT}}},
-                                           BarCase{IDR_NEWGAME_MENU,
-                                                   {{L"Done", IDM_NEWGAME_DONE},
-                                                    {L"Cancel", IDM_NEWGAME_CANCEL}},
-                                                   {}},
-                                           BarCase{IDR_DONE_MENU, {{L"Done", IDM_DONE}}, {}}));
+INSTANTIATE_TEST_SUITE_P(
+    Bars, SoftKeyBarTest,
+    ::testing::Values(BarCase{"Main",
+                              IDR_MAIN_MENU,
+                              {{L"Exit", IDM_EXIT}, {L"Menu", IDM_MENU}},
+                              {{L"New Game", IDM_NEW_GAME},
+                               {L"Pass", IDM_PASS},
+                               {L"Help", IDM_HELP},
+                               {L"About", IDM_ABOUT}}},
+                      BarCase{"NewGame",
+                              IDR_NEWGAME_MENU,
+                              {{L"Done", IDM_NEWGAME_DONE}, {L"Cancel", IDM_NEWGAME_CANCEL}},
+                              {}},
+                      BarCase{"Done", IDR_DONE_MENU, {{L"Done", IDM_DONE}}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
