@@ -3,7 +3,7 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <cstring>
+#include <cstdlib>
 
 #include "platform/core/screen.h"
 #include "platform/resource_module.h"
@@ -52,26 +52,16 @@ void AppTest::Keys(std::initializer_list<unsigned> keys) {
     }
 }
 
-void AppTest::ChooseFromMenu(unsigned item) {
-    Keys({RightSoftKey, item});
-}
-
 void AppTest::MoveCursorTo(int x, int y) {
-    // Where the cursor will be when these keys come is known only then.
-    Then([this, x, y] {
+    Then([x, y] {
         const BoardCursor& cursor = *GameSession.cursor;
-        std::vector<unsigned> keys;
-        for (int dx = cursor.x; dx < x; ++dx)
-            keys.push_back(VK_RIGHT);
-        for (int dx = cursor.x; dx > x; --dx)
-            keys.push_back(VK_LEFT);
-        for (int dy = cursor.y; dy < y; ++dy)
-            keys.push_back(VK_DOWN);
-        for (int dy = cursor.y; dy > y; --dy)
-            keys.push_back(VK_UP);
-        for (unsigned key : keys) {
-            SendMessageW(MainWindow(), WM_KEYDOWN, key, 0);
-        }
+        const auto send = [](unsigned key, int times) {
+            for (int i = 0; i < times; ++i) {
+                SendMessageW(MainWindow(), WM_KEYDOWN, key, 0);
+            }
+        };
+        send(x > cursor.x ? VK_RIGHT : VK_LEFT, std::abs(x - cursor.x));
+        send(y > cursor.y ? VK_DOWN : VK_UP, std::abs(y - cursor.y));
     });
 }
 
@@ -98,18 +88,6 @@ int StoneCount(int color) {
         count += point == color;
     }
     return count;
-}
-
-std::set<std::pair<int, int>> ChangedPoints(const std::uint8_t* before, const std::uint8_t* after) {
-    std::set<std::pair<int, int>> changed;
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            if (before[PointIndex(x, y)] != after[PointIndex(x, y)]) {
-                changed.insert({x, y});
-            }
-        }
-    }
-    return changed;
 }
 
 }  // namespace app_test

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <cstdint>
 #include <utility>
 
 #include "platform/core/window.h"
@@ -15,12 +15,11 @@
 
 namespace app_test {
 
-// The phone's keys as the platform hands them to the program.
+// The phone's keys as the platform hands them to the program, and the Menu's items.
 constexpr unsigned ActionKey = VK_RETURN;
 constexpr unsigned LeftSoftKey = VK_TSOFT1;
 constexpr unsigned RightSoftKey = VK_TSOFT2;
 constexpr unsigned BackKey = 0x1B;
-// The Menu's items by their digits.
 constexpr unsigned NewGameItem = '1';
 constexpr unsigned PassItem = '2';
 constexpr unsigned HelpItem = '3';
@@ -33,29 +32,22 @@ class AppTest : public ::testing::Test {
 
     // Runs WinMain until the program ends; the script must end it.
     int RunProgram();
-    // Forgets what an earlier run of the program left (its windows, mutex, state), so that
-    // WinMain can run again in this process.
+    // Forgets what an earlier run left, so that WinMain can run again in this process.
     static void ForgetEarlierRun();
 
-    // Script shorthands.
     void Keys(std::initializer_list<unsigned> keys);
-    void ChooseFromMenu(unsigned item);
-    // Moves the cursor from wherever it is to (x, y) with the direction keys.
+    void ChooseFromMenu(unsigned item) { Keys({RightSoftKey, item}); }
+    // Moves the cursor from wherever it is then to (x, y) with the direction keys.
     void MoveCursorTo(int x, int y);
-    // A click on the middle of board point (x, y).
     void ClickOnPoint(int x, int y);
-    // Checks that run at the moment the script reaches them.
     void Then(std::function<void()> check) { script->Then(std::move(check)); }
 
     ScriptedBackend* script = nullptr;
 };
 
-// State of the running program, for checks.
 HWND MainWindow();
 // The top-level window that has the keys (a dialog while one is open).
 HWND ActiveWindow();
 int StoneCount(int color);
-// Points whose Board bytes differ between two boards.
-std::set<std::pair<int, int>> ChangedPoints(const std::uint8_t* before, const std::uint8_t* after);
 
 }  // namespace app_test

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
 #include <tuple>
 
 #include "platform/aygshell.h"
@@ -12,51 +11,26 @@
 
 namespace app_test {
 
-namespace {
-
-// A game step takes milliseconds; this much means a worker that never ends.
-constexpr int WorkerTimeoutMs = 20000;
-
-}  // namespace
-
-ScriptedBackend::ScriptedBackend() : windowThread_(std::this_thread::get_id()) {}
-
-void ScriptedBackend::AddKey(unsigned phoneKey, bool settle) {
+void ScriptedBackend::Add(Step step) {
     std::lock_guard guard(lock_);
-    script_.push_back({{backend::InputKind::KeyDown, phoneKey}, nullptr, settle});
-    script_.push_back({{backend::InputKind::KeyUp, phoneKey}, nullptr, settle});
+    script_.push_back(std::move(step));
 }
 
-void ScriptedBackend::Key(unsigned phoneKey) {
-    AddKey(phoneKey, true);
+void ScriptedBackend::Key(unsigned phoneKey, bool settle) {
+    Add({{backend::InputKind::KeyDown, phoneKey}, nullptr, settle});
+    Add({{backend::InputKind::KeyUp, phoneKey}, nullptr, settle});
 }
 
-void ScriptedBackend::KeyNow(unsigned phoneKey) {
-    AddKey(phoneKey, false);
+void ScriptedBackend::Then(std::function<void()> check, bool settle) {
+    Add({{}, std::move(check), settle});
 }
 
 void ScriptedBackend::Click(std::function<std::pair<int, int>()> where) {
-    std::lock_guard guard(lock_);
-    script_.push_back({{backend::InputKind::Click}, nullptr, true, std::move(where)});
+    Add({{backend::InputKind::Click}, nullptr, true, std::move(where)});
 }
 
-void ScriptedBackend::AddDesktopEvent(const SDL_Event& event) {
-    // No event is of the last type: nothing here is taken for a wake.
-    const backend::TranslatedEvent translated = backend::TranslateEvent(event, SDL_LASTEVENT);
-    ASSERT_EQ(translated.action, backend::EventAction::Input) << "event type " << event.type;
-    std::lock_guard guard(lock_);
-    script_.push_back({translated.input, nullptr, true});
-}
-
-void ScriptedBackend::KeypadKey(int sdlKeycode, bool numLock) {
-    for (const Uint32 type : {SDL_KEYDOWN, SDL_KEYUP}) {
-        SDL_Event event{};
-        event.key.type = type;
-        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = sdlKeycode;
-        event.key.keysym.mod = numLock ? KMOD_NUM : KMOD_NONE;
-        AddDesktopEvent(event);
-    }
+void ScriptedBackend::CloseNow() {
+    Add({{backend::InputKind::Close}, nullptr, false});
 }
 
 void ScriptedBackend::Wheel(int notches) {
@@ -64,22 +38,10 @@ void ScriptedBackend::Wheel(int notches) {
     event.wheel.type = SDL_MOUSEWHEEL;
     event.wheel.y = notches;
     event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-    AddDesktopEvent(event);
-}
-
-void ScriptedBackend::Then(std::function<void()> check) {
-    std::lock_guard guard(lock_);
-    script_.push_back({{}, std::move(check), true});
-}
-
-void ScriptedBackend::CloseNow() {
-    std::lock_guard guard(lock_);
-    script_.push_back({{backend::InputKind::Close}, nullptr, false});
-}
-
-void ScriptedBackend::ThenNow(std::function<void()> check) {
-    std::lock_guard guard(lock_);
-    script_.push_back({{}, std::move(check), false});
+    // No event is of the last type: nothing here is taken for a wake.
+    const backend::TranslatedEvent translated = backend::TranslateEvent(event, SDL_LASTEVENT);
+    ASSERT_EQ(translated.action, backend::EventAction::Input);
+    Add({translated.input, nullptr, true});
 }
 
 std::size_t ScriptedBackend::Pending() const {
@@ -96,11 +58,6 @@ std::vector<int> ScriptedBackend::StatusAtPosts() const {
     return statusAtPosts_;
 }
 
-void ScriptedBackend::Present(const raster::Framebuffer& frame) {
-    lastFrame_ = frame;
-    ++presents_;
-}
-
 bool ScriptedBackend::WaitInput(backend::InputEvent* event, int timeoutMs) {
     for (;;) {
         std::unique_lock guard(lock_);
@@ -110,11 +67,10 @@ bool ScriptedBackend::WaitInput(backend::InputEvent* event, int timeoutMs) {
             return true;
         }
         if (timeoutMs == 0) {
-            // A poll between messages: input comes only when the window thread is idle.
-            return false;
+            return false;  // a poll between messages: input comes only when idle
         }
         if (script_.empty()) {
-            // The program still waits for input: fail, then back out of any dialog and close.
+            // The program still waits: fail, then back out of any dialog and close.
             if (overruns_++ == 0) {
                 ADD_FAILURE() << "the script ended while the program was still running";
             }
@@ -124,7 +80,8 @@ bool ScriptedBackend::WaitInput(backend::InputEvent* event, int timeoutMs) {
         }
         if (script_.front().settle) {
             guard.unlock();
-            if (!kernel_objects::WaitForThreads(WorkerTimeoutMs)) {
+            // A game step takes milliseconds; this much means a worker that never ends.
+            if (!kernel_objects::WaitForThreads(20000)) {
                 ADD_FAILURE() << "a worker thread did not end";
             }
             guard.lock();
@@ -150,32 +107,11 @@ bool ScriptedBackend::WaitInput(backend::InputEvent* event, int timeoutMs) {
 }
 
 void ScriptedBackend::Wake() {
-    // Called by the posting thread at each post: a worker's posts record the message line.
     std::lock_guard guard(lock_);
     wakePending_ = true;
     if (std::this_thread::get_id() != windowThread_) {
         statusAtPosts_.push_back(CurrentStatus());
     }
-}
-
-void ScriptedBackend::Raise() {
-    minimised_ = false;
-}
-
-void ScriptedBackend::Minimise() {
-    minimised_ = true;
-}
-
-void ScriptedBackend::SetTitle(const std::string& utf8) {
-    title_ = utf8;
-}
-
-void ScriptedBackend::SetIcon(const raster::Framebuffer& image) {
-    iconWidth_ = image.Width();
-}
-
-raster::Framebuffer ScriptedBackend::LastFrame() const {
-    return lastFrame_;
 }
 
 }  // namespace app_test

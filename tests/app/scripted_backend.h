@@ -1,15 +1,11 @@
-// A backend for driving the whole program from a test: it keeps the frames it is given (the
-// desktop window itself is tested with the platform), and gives the program its input from a
-// script, one step each time the
-// window thread has nothing left to do and no worker thread runs. A step is an input event or
-// a check, which runs on the window thread at that idle moment, inside whatever message loop
-// (the main one or a modal dialog's) is waiting.
+// A backend that keeps the frames it is given and feeds the program a script, one step each
+// time the window thread is idle: an input event or a check run on the window thread, inside
+// whichever message loop (the main one or a dialog's) waits. A settled step also waits for the
+// worker thread to end; an unsettled one comes even while a held worker runs.
 #pragma once
 
-#include <condition_variable>
 #include <deque>
 #include <functional>
-#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -24,43 +20,32 @@ namespace app_test {
 
 class ScriptedBackend final : public backend::Backend {
   public:
-    ScriptedBackend();
+    ScriptedBackend() : windowThread_(std::this_thread::get_id()) {}
 
-    // A key press and release, given once the program has settled.
-    void Key(unsigned phoneKey);
-    // A key press and release, given as soon as the window thread waits, even while a worker
-    // runs (for worker threads held with kernel_objects::HoldThreads).
-    void KeyNow(unsigned phoneKey);
-    void Then(std::function<void()> check);
-    // A left click, given once the program has settled, at the phone-screen pixel that `where`
-    // gives then (the windows and their geometry exist only once the program runs).
+    // A key press and release.
+    void Key(unsigned phoneKey, bool settle = true);
+    void Then(std::function<void()> check, bool settle = true);
+    // A left click at the phone-screen pixel that `where` gives when the step comes.
     void Click(std::function<std::pair<int, int>()> where);
-    // Desktop input, through the platform's own mapping of SDL's events: a keypad key pressed
-    // and released with NumLock on or off, a turn of the mouse wheel.
-    void KeypadKey(int sdlKeycode, bool numLock);
+    // A turn of the mouse wheel, through the platform's own mapping of SDL's events.
     void Wheel(int notches);
-    // The desktop window's close button, pressed as soon as the window thread waits.
+    // The desktop window's close button, as soon as the window thread waits.
     void CloseNow();
-    // A check run as soon as the window thread waits, even while a worker runs.
-    void ThenNow(std::function<void()> check);
     // Steps not yet taken, key releases not counted (the program may end on a key press).
     std::size_t Pending() const;
-    // The message line's index at each message posted from another thread than the window
-    // thread (a worker's), in order.
+    // The message line at each post from another thread (a worker's), in order.
     std::vector<int> StatusAtPosts() const;
     bool Minimised() const { return minimised_; }
     const std::string& Title() const { return title_; }
-    int IconWidth() const { return iconWidth_; }
-    int Presents() const { return presents_; }
 
-    void Present(const raster::Framebuffer& frame) override;
+    void Present(const raster::Framebuffer& frame) override { lastFrame_ = frame; }
     bool WaitInput(backend::InputEvent* event, int timeoutMs) override;
     void Wake() override;
-    void Raise() override;
-    void Minimise() override;
-    void SetTitle(const std::string& utf8) override;
-    void SetIcon(const raster::Framebuffer& image) override;
-    raster::Framebuffer LastFrame() const override;
+    void Raise() override { minimised_ = false; }
+    void Minimise() override { minimised_ = true; }
+    void SetTitle(const std::string& utf8) override { title_ = utf8; }
+    void SetIcon(const raster::Framebuffer&) override {}
+    raster::Framebuffer LastFrame() const override { return lastFrame_; }
 
   private:
     struct Step {
@@ -69,13 +54,10 @@ class ScriptedBackend final : public backend::Backend {
         bool settle = true;
         std::function<std::pair<int, int>()> clickAt = nullptr;
     };
-    void AddKey(unsigned phoneKey, bool settle);
-    void AddDesktopEvent(const SDL_Event& event);
+    void Add(Step step);
 
     raster::Framebuffer lastFrame_{1, 1};
     std::string title_;
-    int iconWidth_ = 0;
-    int presents_ = 0;
     const std::thread::id windowThread_;
     mutable std::mutex lock_;
     std::deque<Step> script_;

@@ -2,7 +2,6 @@
 // settled. Sanitizer builds run it too: that is where races and memory faults show.
 #include <random>
 
-#include "platform/core/screen.h"
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
 #include "shell/program_entry.h"
@@ -47,23 +46,6 @@ bool EveryChainBreathes() {
     return true;
 }
 
-// The board as painted agrees with the Board: a stone's colour, or the board colour, inside
-// each point away from the grid lines and the cursor frame.
-void ExpectPaintedBoardMatches() {
-    const BoardView& view = *GameSession.view;
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            const RECT r = view.PointRect(x, y);
-            const int stone = StoneAt(x, y);
-            const COLORREF expected = stone == Black   ? RGB(0, 0, 0)
-                                      : stone == White ? RGB(255, 255, 255)
-                                                       : RGB(250, 220, 173);
-            ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
-                << "point (" << x << ", " << y << ")";
-        }
-    }
-}
-
 void CheckInvariants() {
     const int status = CurrentStatus();
     ASSERT_EQ(GameSession.workerThread, nullptr);
@@ -72,8 +54,19 @@ void CheckInvariants() {
     ASSERT_EQ(Position.GameActive == 0, status == StatusGameFinished);
     ASSERT_TRUE(EveryChainBreathes());
     ASSERT_TRUE(IsOnBoard(GameSession.cursor->x, GameSession.cursor->y));
-    if (ActiveWindow() == MainWindow()) {
-        ExpectPaintedBoardMatches();
+    if (ActiveWindow() != MainWindow()) {
+        return;
+    }
+    // The board as painted agrees with the Board, inside each point off the lines and frame.
+    for (int x = 0; x < BoardSize; ++x) {
+        for (int y = 0; y < BoardSize; ++y) {
+            const RECT r = GameSession.view->PointRect(x, y);
+            const COLORREF expected = StoneAt(x, y) == Black   ? RGB(0, 0, 0)
+                                      : StoneAt(x, y) == White ? RGB(255, 255, 255)
+                                                               : RGB(250, 220, 173);
+            ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
+                << "point (" << x << ", " << y << ")";
+        }
     }
 }
 
@@ -102,9 +95,7 @@ TEST_P(Soak, RandomKeysKeepTheGameSound) {
         });
     }
     // Out of any screen or popup, then Exit.
-    for (unsigned key : {BackKey, BackKey, LeftSoftKey}) {
-        script->Key(key);
-    }
+    Keys({BackKey, BackKey, LeftSoftKey});
     int runs = 0;
     wchar_t commandLine[] = L"";
     while (script->Pending() > 0 && !HasFatalFailure()) {

@@ -1,4 +1,4 @@
-// The board's layout arithmetic on several client areas and text heights.
+// The board's layout arithmetic: the two branches of the square's side, odd cells, no room.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -46,30 +46,10 @@ TEST_P(LayoutTest, BoardSquareAndTextRowsFollowTheClientArea) {
 INSTANTIATE_TEST_SUITE_P(
     ClientAreas, LayoutTest,
     ::testing::Values(LayoutCase{"WorkedExample", 176, 180, 14, 152, 8, 153, 4},
-                      LayoutCase{"PhoneScreen", 176, 180, 12, 156, 8, 153, 4},
                       LayoutCase{"OddCellSize", 140, 180, 12, 140, 7, 134, 3},
                       LayoutCase{"WiderThanTall", 300, 180, 12, 156, 8, 153, 4},
                       LayoutCase{"NarrowerThanTheRowsLeave", 100, 180, 12, 100, 5, 96, 2},
                       LayoutCase{"TooSmallForTheRows", 176, 20, 12, 0, 0, 1, 0}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(GridLinesTest, RunFromTheFirstToTheLastLineInClientCoordinates) {
-    POINT horizontal[19][2];
-    POINT vertical[19][2];
-    for (const RECT& client : {RECT{0, 0, 176, 180}, RECT{10, 20, 186, 200}}) {
-        ComputeGridLines(ComputeBoardLayout(client, 14, 19), client, 19, horizontal, vertical);
-        for (LONG k : {0, 18}) {
-            const LONG p = 4 + 8 * k;
-            const LONG x = client.left;
-            const LONG y = client.top;
-            EXPECT_EQ((std::array{horizontal[k][0].x, horizontal[k][0].y, horizontal[k][1].x,
-                                  horizontal[k][1].y}),
-                      (std::array{x + 4, y + p, x + 149, y + p}));
-            EXPECT_EQ((std::array{vertical[k][0].x, vertical[k][0].y, vertical[k][1].x,
-                                  vertical[k][1].y}),
-                      (std::array{x + p, y + 4, x + p, y + 149}));
-        }
-    }
-}
 
 }  // namespace
