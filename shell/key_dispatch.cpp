@@ -60,5 +60,9 @@ LRESULT OnLButtonDown(HWND window, WPARAM, LPARAM lParam) {
     }
     InvalidateCursorPoint(window);
     GameSession.cursor->MoveTo(x, y);
+    InvalidateCursorPoint(window);
+    // The frame's move is painted before the step starts: once the step's first message has
+    // come, the next paint redraws only changed points and the old frame would stay.
+    UpdateWindow(window);
     return OnKeyDown(window, VK_RETURN, 0);
 }

@@ -212,6 +212,14 @@ class Board:
                 {BLACK: self.black, WHITE: self.white}.get(pixel, set()).add((i, j))
         self.origin = (left, top)
 
+        def framed(i, j):  # the cursor's frame: all four edges of the point's square black
+            x, y, c = left + i * self.cell, top + j * self.cell, self.cell
+            edges = [p for k in range(c + 1) for p in ((x + k, y), (x + k, y + c), (x, y + k),
+                                                       (x + c, y + k))]
+            return all(image[py][px] == BLACK for px, py in edges)
+
+        self.frames = {(i, j) for i in range(19) for j in range(19) if framed(i, j)}
+
     def __repr__(self):
         if not self.found:
             return "no board on the screen"
@@ -321,6 +329,10 @@ def run(args, work, processes):
 
     board = driver.play(board, (9, 6), click=False)
     board = driver.play(board, (3, 15), click=True)
+    # A click moves the frame and starts the step at once: the old frame must go too.
+    frames = Board(driver.still_image()).frames
+    if len(frames) != 1:
+        raise Failure(f"cursor frames at {sorted(frames)} after a click, not one")
     shot = os.path.join(args.artifacts, "screenshot.png")
     write_png(shot, [[p for p in row for _ in range(SCALE)] for row in driver.still_image()
                      for _ in range(SCALE)])
