@@ -1,5 +1,4 @@
-// Shared by the core tests: a headless screen, a window class that records what it receives,
-// and helpers that press desktop keys, run the window thread until idle and compare frames.
+// The core tests' headless screen, a window class that records what it receives, and helpers.
 #pragma once
 
 #include <SDL_keycode.h>
@@ -8,7 +7,6 @@
 #include <unistd.h>
 
 #include <functional>
-#include <ostream>
 #include <vector>
 
 #include "platform/backend/backend.h"
@@ -79,12 +77,6 @@ inline raster::Pixel ClientPixel(int x, int y) {
     return screen::Frame().At(x, y + screen::TitleBarHeight);
 }
 
-// What changed in the windows' frame since `before`, in client coordinates.
-inline raster::Rect ClientChanges(const raster::Framebuffer& before) {
-    const raster::Rect bounds = ChangedBounds(before, screen::Frame());
-    return bounds.IsEmpty() ? bounds : bounds.Offset(0, -screen::TitleBarHeight);
-}
-
 // Fills the rectangle with one colour, pen and brush alike.
 inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
     HGDIOBJ brush = SelectObject(dc, CreateSolidBrush(color));
@@ -94,7 +86,7 @@ inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
     DeleteObject(SelectObject(dc, pen));
 }
 
-// Presses and releases each desktop key; the events wait in SDL's queue for the next loop.
+// The events wait in SDL's queue for the next loop.
 inline void Press(const std::vector<int>& keys) {
     for (int key : keys) {
         ASSERT_TRUE(backend::InjectDesktopKey(key, true));
@@ -109,8 +101,7 @@ inline void RunUntilIdle() {
     }
 }
 
-// A fresh headless screen and no windows. A test that blocks (a modal loop that nobody ends, a
-// wait that nothing wakes) ends with a message instead of hanging.
+// A fresh headless screen and no windows; a test that blocks ends instead of hanging.
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {

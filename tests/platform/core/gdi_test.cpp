@@ -1,5 +1,4 @@
-// GDI through the API on a window's device context: objects and their selection, the shapes'
-// pixel rules, a bitmap copied from a memory context, and DrawTextW's count.
+// GDI through the API on a window's device context: objects, shapes, BitBlt and DrawTextW.
 #include <cstdint>
 #include <iterator>
 
@@ -29,7 +28,8 @@ class GdiTest : public ScreenTest {
     static raster::Rect Drawn(const std::function<void()>& draw) {
         const raster::Framebuffer before = screen::Frame();
         draw();
-        return ClientChanges(before);
+        const raster::Rect bounds = ChangedBounds(before, screen::Frame());
+        return bounds.IsEmpty() ? bounds : bounds.Offset(0, -screen::TitleBarHeight);
     }
 
     HWND window_ = nullptr;
@@ -58,13 +58,12 @@ TEST_F(GdiTest, StockObjectsAreSharedAndOthersCannotBeDeletedWhileSelected) {
     EXPECT_EQ(SelectObject(dc_, pen), nullptr) << "a deleted pen was selected";
     EXPECT_EQ(Drawn([&] { Rectangle(dc_, 10, 10, 20, 20); }), (raster::Rect{10, 10, 19, 19}));
     EXPECT_EQ(ClientPixel(12, 12), 0u) << "the black brush is gone";
-    // Releasing a context lets go of what it still holds.
     HDC other = GetDC(window_);
     HBRUSH held = CreateSolidBrush(Red);
     SelectObject(other, held);
     EXPECT_FALSE(DeleteObject(held));
     ReleaseDC(window_, other);
-    EXPECT_TRUE(DeleteObject(held));
+    EXPECT_TRUE(DeleteObject(held)) << "releasing a context did not let go of its objects";
 }
 
 TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
@@ -88,8 +87,7 @@ TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
     EXPECT_EQ(ChangedBounds(before, screen::Frame()), screen::ClientArea);
 }
 
-// A 4 × 2 bitmap file of 4 bits a pixel: a palette of eight colours (blue, green, red, 0),
-// rows bottom-up, the left pixel of each byte in its high bits.
+// A 4 × 2 bitmap file of 4 bits a pixel, eight colours.
 // clang-format off
 constexpr std::uint8_t SmallBmp[] = {
     'B', 'M', 94, 0, 0, 0, 0, 0, 0, 0, 86, 0, 0, 0,                  // file header, 94 bytes

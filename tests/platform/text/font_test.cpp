@@ -40,16 +40,11 @@ TEST(FontMatchTest, OpensTheInstalledFaceElseTheDefaultSans) {
     const std::pair<FontRequest, const char*> cases[] = {
         {Request("Nina"), "DejaVuSans.ttf"},
         {Request(""), "DejaVuSans.ttf"},
-        {Request("System"), "DejaVuSans.ttf"},
-        {Request("DejaVu Sans"), "DejaVuSans.ttf"},
         {Request("DejaVu Sans Mono"), "DejaVuSansMono.ttf"},
         {Request("dejavu serif"), "DejaVuSerif.ttf"}};
     for (const auto& [request, file] : cases) {
         EXPECT_EQ(FileOf(text::FacePath(*Open(request))), file) << request.face;
     }
-}
-
-TEST(FontMatchTest, InstalledFaceComesFirstThenTheDefaultSans) {
     const auto files = text::MatchFaces(Request("DejaVu Sans Mono"));
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(FileOf(files[0].path), "DejaVuSansMono.ttf");
@@ -67,9 +62,11 @@ TEST_P(CellHeightTest, APositiveHeightIsTheLineAndANegativeOneTheTallerEm) {
     EXPECT_GT(em->Advance(L'M'), cell->Advance(L'M'));
 }
 
-INSTANTIATE_TEST_SUITE_P(Heights, CellHeightTest, ::testing::Values(8, 12, 13, 15, 20, 31, 134));
+INSTANTIATE_TEST_SUITE_P(Heights, CellHeightTest, ::testing::Values(8, 13, 134));
 
-TEST(FontMetricsTest, SystemFontIsTheDefaultSansAtItsCellHeightWithRoomForDescenders) {
+// The system font is the default sans at its cell height with room for descenders; equal
+// requests share one font.
+TEST(FontMetricsTest, SystemFontAndSharing) {
     const auto system = text::SystemFont();
     ASSERT_NE(system, nullptr);
     EXPECT_EQ(text::LineHeight(*system), text::kSystemFontCellHeight);
@@ -78,9 +75,6 @@ TEST(FontMetricsTest, SystemFontIsTheDefaultSansAtItsCellHeightWithRoomForDescen
     EXPECT_EQ(text::LineHeight(*Open(Request("DejaVu Serif", 0))), text::kSystemFontCellHeight);
     EXPECT_GT(system->Ascent(), text::LineHeight(*system) / 2);
     EXPECT_LT(system->Ascent(), text::LineHeight(*system));
-}
-
-TEST(FontMetricsTest, EqualRequestsShareOneFont) {
     EXPECT_EQ(Open(Request("Nina", 12)), Open(Request("Nina", 12)));
     EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", 14)));
     EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", -12)));
@@ -97,8 +91,7 @@ TEST(FontMetricsTest, AverageCharWidthIsAnAdvanceBetweenTheNarrowestAndWidest) {
 }
 
 TEST(FontMetricsTest, ExtremeRequestsGiveUsableFontsOfBoundedSize) {
-    for (const FontRequest& request : {Request("Nina", INT_MAX), Request("Nina", INT_MIN),
-                                       Request("Nina", 1), Request("Nina", -1)}) {
+    for (const FontRequest& request : {Request("Nina", INT_MAX), Request("Nina", INT_MIN)}) {
         const int height = text::LineHeight(*Open(request));
         EXPECT_TRUE(height >= 1 && height <= 1300) << request.height;
     }
