@@ -77,6 +77,12 @@ inline raster::Pixel ClientPixel(int x, int y) {
     return screen::Frame().At(x, y + screen::TitleBarHeight);
 }
 
+// What changed in the windows' frame since `before`, in client coordinates.
+inline raster::Rect ClientChanges(const raster::Framebuffer& before) {
+    const raster::Rect bounds = ChangedBounds(before, screen::Frame());
+    return bounds.IsEmpty() ? bounds : bounds.Offset(0, -screen::TitleBarHeight);
+}
+
 // Fills the rectangle with one colour, pen and brush alike.
 inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
     HGDIOBJ brush = SelectObject(dc, CreateSolidBrush(color));

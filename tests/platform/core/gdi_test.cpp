@@ -27,8 +27,7 @@ class GdiTest : public ScreenTest {
     static raster::Rect Drawn(const std::function<void()>& draw) {
         const raster::Framebuffer before = screen::Frame();
         draw();
-        const raster::Rect bounds = ChangedBounds(before, screen::Frame());
-        return bounds.IsEmpty() ? bounds : bounds.Offset(0, -screen::TitleBarHeight);
+        return ClientChanges(before);
     }
 
     HWND window_ = nullptr;
