@@ -1,6 +1,5 @@
-// The backend: its pure decisions (desktop keys to phone keys, what each SDL event means, where
-// the screen sits in the window, the window's scale, the video driver), then a live headless
-// window: input through SDL's queue, waits and wakes, frames, one backend at a time.
+// The backend: its pure decisions (keys, events, layout, scale, video driver), then a live
+// headless window: input through SDL's queue, waits and wakes, frames, one backend at a time.
 #include <SDL.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -29,9 +28,11 @@
 namespace backend {
 
 void PrintTo(const InputEvent& event, std::ostream* os) {
-    static constexpr const char* kKinds[] = {"None", "KeyDown", "KeyUp", "Click", "Close", "Wake"};
+    static constexpr const char* kKinds[] = {"None",  "KeyDown", "KeyUp", "Click",
+                                             "Wheel", "Close",   "Wake"};
     *os << kKinds[static_cast<int>(event.kind)] << "{key=0x" << std::hex << event.key << std::dec
-        << (event.repeat ? " repeat" : "") << " x=" << event.x << " y=" << event.y << "}";
+        << (event.repeat ? " repeat" : "") << " x=" << event.x << " y=" << event.y
+        << " notches=" << event.notches << "}";
 }
 
 namespace {
@@ -52,8 +53,8 @@ InputEvent OfKind(InputKind kind) {
     return {.kind = kind};
 }
 
-// A headless window at scale 3, whatever TALVEX_SCALE the developer's session has. A wait that
-// nothing ends (a lost wake) ends the test with a message instead of hanging.
+// A headless window at scale 3, whatever TALVEX_SCALE the developer's session has; a lost wake
+// ends the test instead of hanging it.
 class BackendTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -77,77 +78,52 @@ class BackendTest : public ::testing::Test {
     std::unique_ptr<Backend> backend_;
 };
 
+// One key of each kind; the digit row counts by position (AZERTY gives & é " ... without Shift).
 TEST(KeyMapTest, DesktopKeysGiveThePhonesKeysOrNothing) {
-    const std::pair<SDL_Keycode, unsigned> keys[] = {
-        {SDLK_LEFT, 0x25},   {SDLK_UP, 0x26},       {SDLK_RIGHT, 0x27}, {SDLK_DOWN, 0x28},
-        {SDLK_RETURN, 0x0D}, {SDLK_KP_ENTER, 0x0D}, {SDLK_F1, 0x70},    {SDLK_F2, 0x71},
-        {SDLK_ESCAPE, 0x1B}, {SDLK_BACKSPACE, 0x1B}};
+    const std::pair<SDL_Keycode, unsigned> keys[] = {{SDLK_LEFT, 0x25},     {SDLK_F1, 0x70},
+                                                     {SDLK_F2, 0x71},       {SDLK_BACKSPACE, 0x1B},
+                                                     {SDLK_KP_ENTER, 0x0D}, {SDLK_KP_3, 0x33}};
     for (const auto& [desktop, phone] : keys) {
         EXPECT_EQ(PhoneKeyFor(desktop), phone) << SDL_GetKeyName(desktop);
     }
-    const SDL_Keycode keypad[] = {SDLK_KP_0, SDLK_KP_1, SDLK_KP_2, SDLK_KP_3, SDLK_KP_4,
-                                  SDLK_KP_5, SDLK_KP_6, SDLK_KP_7, SDLK_KP_8, SDLK_KP_9};
-    for (unsigned digit = 0; digit < 10; ++digit) {
-        EXPECT_EQ(PhoneKeyFor(SDLK_0 + static_cast<SDL_Keycode>(digit)), 0x30 + digit);
-        EXPECT_EQ(PhoneKeyFor(keypad[digit]), 0x30 + digit) << "keypad " << digit;
-    }
-    for (SDL_Keycode lacking :
-         {SDLK_a, SDLK_SPACE, SDLK_TAB, SDLK_F3, SDLK_F12, SDLK_LSHIFT, SDLK_DELETE, SDLK_KP_PLUS,
-          SDLK_KP_PERIOD, SDLK_HOME, SDLK_UNKNOWN}) {
+    for (SDL_Keycode lacking : {SDLK_a, SDLK_F3, SDLK_KP_PLUS, SDLK_UNKNOWN}) {
         EXPECT_EQ(PhoneKeyFor(lacking), std::nullopt) << SDL_GetKeyName(lacking);
     }
-}
-
-// On AZERTY the digit row gives & é " ' ( - è _ ç à without Shift: its position counts.
-TEST(KeyMapTest, TheDigitRowCountsByPosition) {
     EXPECT_EQ(PhoneKeyFor(SDLK_AMPERSAND, SDL_SCANCODE_1), 0x31u);
-    EXPECT_EQ(PhoneKeyFor(SDLK_QUOTEDBL, SDL_SCANCODE_3), 0x33u);
     EXPECT_EQ(PhoneKeyFor(0xE0 /* à */, SDL_SCANCODE_0), 0x30u);
-    EXPECT_EQ(PhoneKeyFor(SDLK_a, SDL_SCANCODE_Q), std::nullopt);
     EXPECT_EQ(PhoneKeyFor(SDLK_MINUS, SDL_SCANCODE_MINUS), std::nullopt);
 }
 
 constexpr Uint32 kWakeType = SDL_USEREVENT + 7;
 
-SDL_Event Event(Uint32 type, Sint32 detail = 0, bool repeat = false) {
+SDL_Event Event(Uint32 type, Sint32 detail = 0) {
     SDL_Event event{};
     event.type = type;
-    if (type == SDL_KEYDOWN || type == SDL_KEYUP) {
-        event.key.keysym.sym = detail;
-        event.key.repeat = repeat;
-    } else if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) {
+    if (type == SDL_MOUSEBUTTONDOWN) {
         event.button.button = static_cast<Uint8>(detail);
-        event.button.x = 12;
-        event.button.y = 34;
     } else if (type == SDL_WINDOWEVENT) {
         event.window.event = static_cast<Uint8>(detail);
+    } else if (type == SDL_MOUSEWHEEL) {
+        event.wheel.y = detail;
+        event.wheel.direction = SDL_MOUSEWHEEL_FLIPPED;  // natural scrolling
     }
     return event;
 }
 
+// The events the live tests below cannot send.
 TEST(EventMapTest, EachEventIsInputWindowWorkOrNothing) {
     const struct {
         SDL_Event event;
         EventAction action;
         InputEvent input;
     } cases[] = {
-        {Event(SDL_KEYDOWN, SDLK_UP), EventAction::Input, KeyDown(0x26)},
-        {Event(SDL_KEYDOWN, SDLK_UP, true), EventAction::Input, KeyDown(0x26, true)},
-        {Event(SDL_KEYUP, SDLK_UP), EventAction::Input, KeyUp(0x26)},
-        {Event(SDL_KEYDOWN, SDLK_q), EventAction::Ignore, {}},
-        {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), EventAction::Input, ClickAt(12, 34)},
-        {Event(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT), EventAction::Ignore, {}},
         {Event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), EventAction::Ignore, {}},
-        {Event(SDL_MOUSEMOTION), EventAction::Ignore, {}},
-        {Event(SDL_QUIT), EventAction::Input, OfKind(InputKind::Close)},
+        {Event(SDL_MOUSEWHEEL, 2), EventAction::Input, {.kind = InputKind::Wheel, .notches = -2}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), EventAction::Input,
          OfKind(InputKind::Close)},
-        {Event(kWakeType), EventAction::Input, OfKind(InputKind::Wake)},
         {Event(kWakeType + 1), EventAction::Ignore, {}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED), EventAction::Repaint, {}},
-        {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_SIZE_CHANGED), EventAction::Repaint, {}},
         {Event(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED), EventAction::Ignore, {}},
-        {Event(SDL_TEXTINPUT), EventAction::Ignore, {}},
     };
     for (const auto& c : cases) {
         const TranslatedEvent translated = TranslateEvent(c.event, kWakeType);
@@ -196,21 +172,19 @@ TEST_P(ScreenLayoutTest, ScalesCentresAndMapsEveryPixelThereAndBack) {
     EXPECT_EQ(layout.ToScreen(midX, bottom), std::nullopt);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WindowSizes, ScreenLayoutTest,
-    ::testing::Values(WindowCase{176, 220, 1, 0, 0}, WindowCase{528, 660, 3, 0, 0},
-                      WindowCase{600, 800, 3, 36, 70}, WindowCase{1000, 660, 3, 236, 0},
-                      WindowCase{400, 500, 2, 24, 30}, WindowCase{1408, 1760, 8, 0, 0},
-                      WindowCase{100, 100, 1, -38, -60}));
+INSTANTIATE_TEST_SUITE_P(WindowSizes, ScreenLayoutTest,
+                         ::testing::Values(WindowCase{176, 220, 1, 0, 0},
+                                           WindowCase{600, 800, 3, 36, 70},
+                                           WindowCase{1000, 660, 3, 236, 0},
+                                           WindowCase{100, 100, 1, -38, -60}));
 
 TEST(WindowScaleTest, ScaleIsOneToEightAndTheDefaultShrinksToFitTheDisplay) {
     EXPECT_EQ(ParseScale("1"), 1);
     EXPECT_EQ(ParseScale("8"), 8);
-    for (const char* text : {"", "0", "9", "-2", "3x", " 3", "2.5", "abc", "99999999999"}) {
+    for (const char* text : {"", "0", "9", "3x", "99999999999"}) {
         EXPECT_EQ(ParseScale(text), std::nullopt) << "\"" << text << "\"";
     }
     EXPECT_EQ(ParseScale(nullptr), std::nullopt);
-    EXPECT_EQ(FitDefaultScale(176, 220, 1920, 1050), 3);
     EXPECT_EQ(FitDefaultScale(176, 220, 528, 660), 3);
     EXPECT_EQ(FitDefaultScale(176, 220, 1024, 600), 2);
     EXPECT_EQ(FitDefaultScale(176, 220, 527, 1000), 2);
@@ -227,11 +201,9 @@ TEST(VideoDriverTest, ANamedDriverIsKeptElseOnlyTheDesktopsDriversWithADisplay) 
         const char* wayland;
         VideoDriverChoice expected;
     } cases[] = {
-        {nullptr, ":0", nullptr, {.drivers = "x11", .noDisplay = false}},
         {"", ":0", "", {.drivers = "x11", .noDisplay = false}},
         {nullptr, nullptr, "wayland-0", {.drivers = "wayland", .noDisplay = false}},
         {nullptr, ":0", "wayland-0", {.drivers = "x11,wayland", .noDisplay = false}},
-        {nullptr, nullptr, nullptr, {.drivers = {}, .noDisplay = true}},
         {"", "", "", {.drivers = {}, .noDisplay = true}},
         {"dummy", nullptr, nullptr, {}},
         {"offscreen,x11", ":0", nullptr, {}},
@@ -283,15 +255,9 @@ TEST_F(InputTest, KeysComeOutAsPhoneKeysInOrderAndOthersAreSkipped) {
 // Clicks come back as the screen pixel clicked, whatever the window's size; clicks on the
 // border around the screen are dropped.
 TEST_F(InputTest, ClicksComeBackAsTheScreenPixelInAnyWindowSize) {
-    std::vector<ScreenPoint> pixels{{0, 0}, {175, 0}, {0, 219}, {175, 219}, {88, 110}, {1, 1}};
-    for (int y = 0; y < kScreenHeight; y += 7) {
-        for (int x = 0; x < kScreenWidth; x += 11) {
-            pixels.push_back({x, y});
-        }
-    }
     for (const auto& [width, height] : {std::pair{0, 0}, {600, 800}, {400, 500}}) {
         ASSERT_TRUE(width == 0 || ResizeDesktopWindow(width, height));
-        for (const ScreenPoint& p : pixels) {
+        for (const ScreenPoint p : {ScreenPoint{0, 0}, {175, 0}, {0, 219}, {175, 219}, {88, 110}}) {
             ASSERT_TRUE(InjectClick(p.x, p.y));
             EXPECT_EQ(Next(), ClickAt(p.x, p.y)) << width << "x" << height;
         }
@@ -450,8 +416,7 @@ TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
 }
 
 TEST(WindowSizeTest, TheWindowOpensAtScaleThreeOrTheScaleTalvexScaleAsks) {
-    for (const auto& [scale, expected] :
-         {std::pair{"", 3}, {"1", 1}, {"2", 2}, {"12", 3}, {"two", 3}}) {
+    for (const auto& [scale, expected] : {std::pair{"2", 2}, {"two", 3}}) {
         setenv("TALVEX_SCALE", scale, 1);
         const auto backend = CreateSdlBackend(kScreenWidth, kScreenHeight);
         ASSERT_NE(backend, nullptr);

@@ -1,5 +1,4 @@
-// Shared by the core tests: a headless screen, a window class that records what it receives,
-// and helpers that press desktop keys, run the window thread until idle and compare frames.
+// The core tests' headless screen, a window class that records what it receives, and helpers.
 #pragma once
 
 #include <SDL_keycode.h>
@@ -8,7 +7,6 @@
 #include <unistd.h>
 
 #include <functional>
-#include <ostream>
 #include <vector>
 
 #include "platform/backend/backend.h"
@@ -94,7 +92,7 @@ inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
     DeleteObject(SelectObject(dc, pen));
 }
 
-// Presses and releases each desktop key; the events wait in SDL's queue for the next loop.
+// The events wait in SDL's queue for the next loop.
 inline void Press(const std::vector<int>& keys) {
     for (int key : keys) {
         ASSERT_TRUE(backend::InjectDesktopKey(key, true));
@@ -109,8 +107,7 @@ inline void RunUntilIdle() {
     }
 }
 
-// A fresh headless screen and no windows. A test that blocks (a modal loop that nobody ends, a
-// wait that nothing wakes) ends with a message instead of hanging.
+// A fresh headless screen and no windows; a test that blocks ends instead of hanging.
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -1,7 +1,5 @@
-// GDI through the API on a window's device context: objects and their selection, the shapes'
-// pixel rules, a bitmap copied from a memory context, and DrawTextW's count.
+// GDI through the API on a window's device context: objects, shapes, BitBlt and DrawTextW.
 #include <cstdint>
-#include <iterator>
 
 #include "platform/resource_module.h"
 #include "tests/platform/core/core_test_support.h"
@@ -58,13 +56,12 @@ TEST_F(GdiTest, StockObjectsAreSharedAndOthersCannotBeDeletedWhileSelected) {
     EXPECT_EQ(SelectObject(dc_, pen), nullptr) << "a deleted pen was selected";
     EXPECT_EQ(Drawn([&] { Rectangle(dc_, 10, 10, 20, 20); }), (raster::Rect{10, 10, 19, 19}));
     EXPECT_EQ(ClientPixel(12, 12), 0u) << "the black brush is gone";
-    // Releasing a context lets go of what it still holds.
     HDC other = GetDC(window_);
     HBRUSH held = CreateSolidBrush(Red);
     SelectObject(other, held);
     EXPECT_FALSE(DeleteObject(held));
     ReleaseDC(window_, other);
-    EXPECT_TRUE(DeleteObject(held));
+    EXPECT_TRUE(DeleteObject(held)) << "releasing a context did not let go of its objects";
 }
 
 TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
@@ -88,8 +85,7 @@ TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
     EXPECT_EQ(ChangedBounds(before, screen::Frame()), screen::ClientArea);
 }
 
-// A 4 × 2 bitmap file of 4 bits a pixel: a palette of eight colours (blue, green, red, 0),
-// rows bottom-up, the left pixel of each byte in its high bits.
+// A 4 × 2 bitmap file of 4 bits a pixel, eight colours.
 // clang-format off
 constexpr std::uint8_t SmallBmp[] = {
     'B', 'M', 94, 0, 0, 0, 0, 0, 0, 0, 86, 0, 0, 0,                  // file header, 94 bytes
@@ -137,26 +133,16 @@ TEST_F(GdiTest, BitBltCopiesABitmapSelectedIntoAMemoryContext) {
     EXPECT_TRUE(DeleteObject(bitmap));
 }
 
-// DrawTextW measures without drawing, and its count never reads past a terminating zero.
-TEST_F(GdiTest, DrawTextWMeasuresTheCountedCharacters) {
-    const auto width = [this](const wchar_t* text, int count) {
-        RECT rect{5, 7, 5, 7};
-        const int height = DrawTextW(dc_, text, count, &rect, DT_CALCRECT | DT_SINGLELINE);
-        EXPECT_TRUE(height > 0 && rect.bottom - rect.top == height && rect.left == 5);
-        return rect.right - rect.left;
-    };
-    static const wchar_t withTail[] = L"Hello\0 and what lies beyond";
-    raster::Rect drawn = Drawn([&] {
-        EXPECT_GT(width(L"Hello", -1), 0);
-        EXPECT_EQ(width(L"Hello world", 5), width(L"Hello", -1));
-        EXPECT_LT(width(L"Hello", -1), width(L"Hello world", -1));
-        EXPECT_EQ(width(withTail, static_cast<int>(std::size(withTail))), width(L"Hello", -1));
-    });
-    EXPECT_TRUE(drawn.IsEmpty()) << "measuring drew";
+// DrawTextW measures without drawing, and draws only the counted characters.
+TEST_F(GdiTest, DrawTextWMeasuresAndDrawsTheCountedCharacters) {
+    RECT measured{5, 7, 5, 7};
+    EXPECT_TRUE(Drawn([&] {
+                    EXPECT_GT(DrawTextW(dc_, L"He", -1, &measured, DT_CALCRECT | DT_SINGLELINE), 0);
+                }).IsEmpty());
     RECT line{10, 10, 100, 30};
-    drawn = Drawn([&] { DrawTextW(dc_, L"Hello", 2, &line, DT_SINGLELINE); });
+    const raster::Rect drawn = Drawn([&] { DrawTextW(dc_, L"Hello", 2, &line, DT_SINGLELINE); });
     EXPECT_EQ(drawn.left, 10);
-    EXPECT_EQ(drawn.right, 10 + width(L"He", -1));
+    EXPECT_EQ(drawn.right, 10 + measured.right - measured.left);
 }
 
 }  // namespace

