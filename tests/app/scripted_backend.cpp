@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "platform/aygshell.h"
-#include "platform/backend/event_map.h"
 #include "platform/core/kernel_object.h"
 #include "shell/game_session.h"
 
@@ -34,14 +33,7 @@ void ScriptedBackend::CloseNow() {
 }
 
 void ScriptedBackend::Wheel(int notches) {
-    SDL_Event event{};
-    event.wheel.type = SDL_MOUSEWHEEL;
-    event.wheel.y = notches;
-    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-    // No event is of the last type: nothing here is taken for a wake.
-    const backend::TranslatedEvent translated = backend::TranslateEvent(event, SDL_LASTEVENT);
-    ASSERT_EQ(translated.action, backend::EventAction::Input);
-    Add({translated.input, nullptr, true});
+    Add({{.kind = backend::InputKind::Wheel, .notches = notches}, nullptr, true});
 }
 
 std::size_t ScriptedBackend::Pending() const {

@@ -12,8 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include <SDL.h>
-
 #include "platform/backend/backend.h"
 
 namespace app_test {
@@ -27,7 +25,7 @@ class ScriptedBackend final : public backend::Backend {
     void Then(std::function<void()> check, bool settle = true);
     // A left click at the phone-screen pixel that `where` gives when the step comes.
     void Click(std::function<std::pair<int, int>()> where);
-    // A turn of the mouse wheel, through the platform's own mapping of SDL's events.
+    // A turn of the mouse wheel, in notches: negative scrolls down.
     void Wheel(int notches);
     // The desktop window's close button, as soon as the window thread waits.
     void CloseNow();

@@ -1,35 +1,20 @@
 // The game's steps as the player meets them: a move and the reply, refusals, the busy slot,
 // the end of the game.
-#include <cstring>
-#include <set>
+#include <vector>
 
 #include "platform/core/kernel_object.h"
 #include "platform/core/screen.h"
 #include "shell/board_cursor.h"
 #include "tests/app/app_test.h"
-#include "tests/platform/core/core_test_support.h"
 #include "view/board_view.h"
 
 namespace app_test {
 namespace {
 
-std::set<std::pair<int, int>> ChangedPoints(const std::uint8_t* before) {
-    std::set<std::pair<int, int>> changed;
-    for (int i = 0; i < PointCount; ++i) {
-        if (before[i] != Position.Board[i]) {
-            changed.insert({i / BoardSize, i % BoardSize});
-        }
-    }
-    return changed;
-}
-
+// The soak checks that the board is painted as it stands; here, that nothing else is.
 TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
     raster::Framebuffer before(1, 1);
-    std::uint8_t boardBefore[PointCount];
-    Then([&] {
-        before = screen::Frame();
-        std::memcpy(boardBefore, Position.Board, sizeof boardBefore);
-    });
+    Then([&] { before = screen::Frame(); });
     Keys({ActionKey});
     Then([&] {
         EXPECT_EQ(StoneAt(9, 9), Black);
@@ -38,9 +23,13 @@ TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
         const std::vector<int> posts = script->StatusAtPosts();
         ASSERT_GE(posts.size(), 2u);
         EXPECT_EQ(posts[posts.size() - 2], StatusThinking);
-        const auto changed = ChangedPoints(boardBefore);
+        std::vector<int> changed;  // from the empty board
+        for (int i = 0; i < PointCount; ++i) {
+            if (Position.Board[i] != Empty) {
+                changed.push_back(i);
+            }
+        }
         ASSERT_EQ(changed.size(), 2u);
-        EXPECT_EQ(CountStones(White), 1);
         const BoardView& view = *GameSession.view;
         const raster::Framebuffer& after = screen::Frame();
         for (int y = 0; y < screen::ClientArea.Height(); ++y) {
@@ -48,17 +37,12 @@ TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
                 const int frameY = y + screen::TitleBarHeight;
                 bool explained = before.At(x, frameY) == after.At(x, frameY) ||
                                  y >= view.StatusCell(0).top;  // the two text rows
-                for (const auto& [px, py] : changed) {
-                    const RECT r = view.PointRect(px, py);
+                for (int i : changed) {
+                    const RECT r = view.PointRect(i / BoardSize, i % BoardSize);
                     explained |= x >= r.left && x < r.right && y >= r.top && y < r.bottom;
                 }
                 EXPECT_TRUE(explained) << "pixel (" << x << ", " << y << ") changed";
             }
-        }
-        for (const auto& [px, py] : changed) {  // each stone drawn
-            const RECT r = view.PointRect(px, py);
-            const COLORREF fill = StoneAt(px, py) == Black ? RGB(0, 0, 0) : RGB(255, 255, 255);
-            EXPECT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(fill));
         }
     });
     Keys({LeftSoftKey});

@@ -66,11 +66,8 @@ def tail(path, lines=40):
         return "\n".join(handle.read().decode("utf-8", "replace").splitlines()[-lines:])
 
 
-class Processes:
+class Processes(list):
     """Every process started ends with the test, even one killed outright (PR_SET_PDEATHSIG)."""
-
-    def __init__(self):
-        self.running = []
 
     def start(self, name, argv, log_path, env=None, pass_fds=()):
         parent = os.getpid()
@@ -85,11 +82,11 @@ class Processes:
                                        stderr=subprocess.STDOUT, env=env, pass_fds=pass_fds,
                                        preexec_fn=die_with_parent)
         process.name, process.log_path = name, log_path
-        self.running.append(process)
+        self.append(process)
         return process
 
     def stop_all(self):
-        for process in reversed(self.running):
+        for process in reversed(self):
             if process.poll() is None:
                 process.kill()
             process.wait()
@@ -216,9 +213,8 @@ class Board:
         self.frames = {(i, j) for i in range(19) for j in range(19) if framed(i, j)}
 
     def __repr__(self):
-        if not self.found:
-            return "no board on the screen"
-        return f"black {sorted(self.black)}, white {sorted(self.white)}"
+        return (f"black {sorted(self.black)}, white {sorted(self.white)}" if self.found
+                else "no board on the screen")
 
 
 class Game:
@@ -374,7 +370,7 @@ def run_isolated(prefix, body, on_failure=lambda: None):
         body(work, processes)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
-        for process in processes.running[1:]:
+        for process in processes[1:]:
             print(f"--- {process.name}:\n{tail(process.log_path, 20)}", file=sys.stderr)
         on_failure()
         return 1
