@@ -52,9 +52,5 @@ class AppTest : public ::testing::Test {
 inline HWND MainWindow() {
     return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
 }
-// The top-level window that has the keys (a dialog while one is open).
-inline HWND ActiveWindow() {
-    return windows::Active();
-}
 
 }  // namespace app_test

@@ -12,12 +12,12 @@ namespace app_test {
 namespace {
 
 LRESULT SelectedSide() {
-    return SendDlgItemMessageW(ActiveWindow(), IDC_SIDE_LIST, LB_GETCURSEL, 0, 0);
+    return SendDlgItemMessageW(windows::Active(), IDC_SIDE_LIST, LB_GETCURSEL, 0, 0);
 }
 
 // The middle of the left or right half of the side spinner's arrows, on the screen.
 std::pair<int, int> SpinnerArrow(bool right) {
-    for (HWND child : windows::Find(ActiveWindow())->children) {
+    for (HWND child : windows::Find(windows::Active())->children) {
         if (windows::Find(child)->controlId == IDC_SIDE_SPIN) {
             const raster::Rect arrows = windows::ScreenClientRect(child);
             const int quarter = arrows.Width() / 4;
@@ -39,7 +39,7 @@ TEST_F(AppTest, NewGameAsWhiteStartsWithTheMachinesBlackStoneAndCancelChangesNot
     }
     Keys({LeftSoftKey});  // Done, as White
     Then([] {
-        EXPECT_EQ(ActiveWindow(), MainWindow());
+        EXPECT_EQ(windows::Active(), MainWindow());
         EXPECT_EQ(CurrentStatus(), StatusYourMove);
         EXPECT_EQ(Position.HumanColor, White);
         EXPECT_EQ(CountStones(Black), 1);
@@ -49,7 +49,7 @@ TEST_F(AppTest, NewGameAsWhiteStartsWithTheMachinesBlackStoneAndCancelChangesNot
     Then([] { EXPECT_EQ(SelectedSide(), 0); });
     Keys({RightSoftKey});
     Then([] {
-        EXPECT_EQ(ActiveWindow(), MainWindow());
+        EXPECT_EQ(windows::Active(), MainWindow());
         EXPECT_EQ(Position.HumanColor, White);
         EXPECT_EQ(CountStones(Black) + CountStones(White), 1);
     });
@@ -75,7 +75,7 @@ bool IsBlank(const std::vector<raster::Pixel>& row) {
 }
 
 int ScrollPos() {
-    return windows::Find(ActiveWindow())->scrollPos;
+    return windows::Find(windows::Active())->scrollPos;
 }
 
 // The logo centred at the top, the first line of text two pixels under it.
@@ -105,7 +105,7 @@ TEST_P(InfoScreen, ScrollsWithKeysAndWheelAndCloses) {
     int notch = 0;
     ChooseFromMenu(GetParam());
     Then([&] {
-        ASSERT_NE(ActiveWindow(), MainWindow());
+        ASSERT_NE(windows::Active(), MainWindow());
         // The phone's title bar names the screen; the desktop's keeps the program's name.
         EXPECT_EQ(script->Title(), "Talvex Go 1.01");
         top = ClientRows();
@@ -134,7 +134,7 @@ TEST_P(InfoScreen, ScrollsWithKeysAndWheelAndCloses) {
         EXPECT_TRUE(ClientRows() == top);
     });
     Keys({GetParam() == AboutItem ? LeftSoftKey : BackKey});
-    Then([] { EXPECT_EQ(ActiveWindow(), MainWindow()); });
+    Then([] { EXPECT_EQ(windows::Active(), MainWindow()); });
     Keys({LeftSoftKey});
     RunProgram();
 }

@@ -20,22 +20,6 @@ void ScriptedBackend::Key(unsigned phoneKey, bool settle) {
     Add({{backend::InputKind::KeyUp, phoneKey}, nullptr, settle});
 }
 
-void ScriptedBackend::Then(std::function<void()> check, bool settle) {
-    Add({{}, std::move(check), settle});
-}
-
-void ScriptedBackend::Click(std::function<std::pair<int, int>()> where) {
-    Add({{backend::InputKind::Click}, nullptr, true, std::move(where)});
-}
-
-void ScriptedBackend::CloseNow() {
-    Add({{backend::InputKind::Close}, nullptr, false});
-}
-
-void ScriptedBackend::Wheel(int notches) {
-    Add({{.kind = backend::InputKind::Wheel, .notches = notches}, nullptr, true});
-}
-
 std::size_t ScriptedBackend::Pending() const {
     std::lock_guard guard(lock_);
     std::size_t pending = 0;

@@ -25,19 +25,17 @@ void CheckInvariants() {
     ASSERT_EQ(Position.GameActive == 0, status == StatusGameFinished);
     ASSERT_EQ(StoneWithoutLiberty(), -1);
     ASSERT_TRUE(IsOnBoard(GameSession.cursor->x, GameSession.cursor->y));
-    if (ActiveWindow() != MainWindow()) {
+    if (windows::Active() != MainWindow()) {
         return;
     }
     // The board as painted agrees with the Board, inside each point off the lines and frame.
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            const RECT r = GameSession.view->PointRect(x, y);
-            const COLORREF expected = StoneAt(x, y) == Black   ? RGB(0, 0, 0)
-                                      : StoneAt(x, y) == White ? RGB(255, 255, 255)
+    for (int i = 0; i < PointCount; ++i) {
+        const RECT r = GameSession.view->PointRect(i / BoardSize, i % BoardSize);
+        const COLORREF expected = Position.Board[i] == Black   ? RGB(0, 0, 0)
+                                  : Position.Board[i] == White ? RGB(255, 255, 255)
                                                                : RGB(250, 220, 173);
-            ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
-                << "point (" << x << ", " << y << ")";
-        }
+        ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
+            << "point " << i;
     }
 }
 
@@ -67,16 +65,13 @@ TEST_P(Soak, RandomKeysKeepTheGameSound) {
     }
     // Out of any screen or popup, then Exit.
     Keys({BackKey, BackKey, LeftSoftKey});
-    int runs = 0;
     wchar_t commandLine[] = L"";
     while (script->Pending() > 0 && !HasFatalFailure()) {
         ASSERT_EQ(WinMain(&ProgramResources, nullptr, commandLine, SW_SHOW), 0);
-        ++runs;
         if (script->Pending() > 0) {
             ForgetEarlierRun();
         }
     }
-    EXPECT_GE(runs, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, ShardCount));

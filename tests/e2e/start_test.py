@@ -18,13 +18,9 @@ import real_window_test as rw
 from real_window_test import Failure, wait_for
 
 
-def own_files(runtime):
-    """The runtime folder's per-process files, by process id."""
-    found = {}
-    for name in os.listdir(runtime):
-        if match := re.match(r"^(\d+)\.", name):
-            found.setdefault(int(match.group(1)), []).append(name)
-    return found
+def own_files(runtime, pid=r"\d+"):
+    """The runtime folder's per-process files: of the process given, or of any."""
+    return [name for name in os.listdir(runtime) if re.match(rf"^{pid}\.", name)]
 
 
 def expect_failed_start(program, env, reason):
@@ -75,8 +71,8 @@ def ended_by_sigterm(processes, program, env, xdotool):
         raise Failure(f"the window's minimum size is not the phone's screen: {hints}")
     game.send_signal(signal.SIGTERM)
     rw.check_clean_exit(game, "talvex-go after SIGTERM")
-    if game.pid in own_files(runtime):
-        raise Failure(f"after SIGTERM its files remain: {own_files(runtime)[game.pid]}")
+    if own_files(runtime, game.pid):
+        raise Failure(f"after SIGTERM its files remain: {own_files(runtime, game.pid)}")
     rw.log("SIGTERM: ended with 0, its files gone")
 
 

@@ -89,19 +89,14 @@ class BoardPaintTest : public core_test::ScreenTest, public ::testing::WithParam
         std::fill(std::begin(GameSession.boardSnapshot), std::end(GameSession.boardSnapshot),
                   NoStone);
         SetStatus(StatusYourMove);
-        using ClassEntry = std::pair<WNDPROC, const wchar_t*>;
-        for (auto [proc, name] :
-             {ClassEntry{BoardProc, L"ViewBoard"}, {DefWindowProcW, L"ViewHost"}}) {
-            WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = proc;
-            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-            windowClass.lpszClassName = name;
-            RegisterClassW(&windowClass);
-        }
-        HWND host = CreateWindowExW(0, L"ViewHost", L"Talvex Go", WS_VISIBLE, 0, 0, 0, 0, nullptr,
-                                    nullptr, nullptr, nullptr);
-        window_ = CreateWindowExW(0, L"ViewBoard", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, GetParam(),
-                                  180, host, nullptr, nullptr, nullptr);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = BoardProc;
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = L"ViewBoard";
+        RegisterClassW(&windowClass);
+        window_ =
+            CreateWindowExW(0, L"ViewBoard", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, GetParam(), 180,
+                            core_test::CreateProbe(L"Talvex Go"), nullptr, nullptr, nullptr);
         ASSERT_NE(window_, nullptr);
         view_ = GameSession.view;
         Paint(false);
@@ -246,7 +241,9 @@ TEST_P(BoardPaintTest, WhileAWorkerHoldsTheSlotThePainterShowsWhatItLastShowed) 
     GameSession.workerThread = nullptr;
 }
 
-TEST_P(BoardPaintTest, CountersShowEachColoursPrisonersByTheHumansColour) {
+// The counters by the human's colour; then each status text in turn, each wiping the last
+// one's descenders ("g") on the bottom row.
+TEST_P(BoardPaintTest, TextRowsShowThePrisonersByTheHumansColourAndEachStatusText) {
     Position.CapturedMachineStones = 3;
     Position.CapturedHumanStones = 1;
     for (int human : {Black, White}) {
@@ -258,10 +255,6 @@ TEST_P(BoardPaintTest, CountersShowEachColoursPrisonersByTheHumansColour) {
             ExpectShows(view_->StatusCell(cell), texts[cell], DT_SINGLELINE | DT_VCENTER);
         }
     }
-}
-
-// Each text in turn, each wiping the last one's descenders ("g") on the bottom row.
-TEST_P(BoardPaintTest, MessageLineShowsEachStatusText) {
     for (int status = 0; status < StatusTextCount; ++status) {
         SetStatus(status);
         Paint(false);
