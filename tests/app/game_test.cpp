@@ -95,6 +95,7 @@ TEST_F(AppTest, ClicksPlayOnTheBoardAndChooseFromThePopupWhichAClickElsewhereOnl
         EXPECT_EQ(Cursor(), std::pair(3, 16));
         EXPECT_EQ(CountStones(Black) + CountStones(White), 2);
     });
+    MoveCursorTo(0, 0);    // empty: Pass plays no stone there
     Keys({RightSoftKey});  // Pass, the second item: the computer answers it
     script->Click([] {
         const raster::Rect r = menu_bar::PopupRow(1);

@@ -298,7 +298,6 @@ def run(args, work, processes):
     args.on_failure = lambda: write_png(os.path.join(args.artifacts, "failure.png"),
                                         driver.image())
     board = driver.wait_for_board("an empty board with its text rows settled")
-    log(f"window {window} at {driver.geometry}")
 
     board = driver.play(board, (9, 6), click=False)
     board = driver.play(board, (3, 15), click=True)
