@@ -46,12 +46,6 @@ int AppTest::RunProgram() {
     return code;
 }
 
-void AppTest::Keys(std::initializer_list<unsigned> keys) {
-    for (unsigned key : keys) {
-        script->Key(key);
-    }
-}
-
 void AppTest::MoveCursorTo(int x, int y) {
     Then([x, y] {
         const BoardCursor& cursor = *GameSession.cursor;
@@ -72,22 +66,6 @@ void AppTest::ClickOnPoint(int x, int y) {
         return std::pair<int, int>(client.left + (r.left + r.right) / 2,
                                    client.top + (r.top + r.bottom) / 2);
     });
-}
-
-HWND MainWindow() {
-    return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
-}
-
-HWND ActiveWindow() {
-    return windows::Active();
-}
-
-int StoneCount(int color) {
-    int count = 0;
-    for (std::uint8_t point : Position.Board) {
-        count += point == color;
-    }
-    return count;
 }
 
 }  // namespace app_test

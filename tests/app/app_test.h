@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <utility>
 
 #include "platform/core/window.h"
@@ -12,6 +11,7 @@
 #include "rules/position.h"
 #include "shell/game_session.h"
 #include "tests/app/scripted_backend.h"
+#include "tests/support/engine_test.h"
 
 namespace app_test {
 
@@ -35,7 +35,11 @@ class AppTest : public ::testing::Test {
     // Forgets what an earlier run left, so that WinMain can run again in this process.
     static void ForgetEarlierRun();
 
-    void Keys(std::initializer_list<unsigned> keys);
+    void Keys(std::initializer_list<unsigned> keys) {
+        for (unsigned key : keys) {
+            script->Key(key);
+        }
+    }
     void ChooseFromMenu(unsigned item) { Keys({RightSoftKey, item}); }
     // Moves the cursor from wherever it is then to (x, y) with the direction keys.
     void MoveCursorTo(int x, int y);
@@ -45,9 +49,8 @@ class AppTest : public ::testing::Test {
     ScriptedBackend* script = nullptr;
 };
 
-HWND MainWindow();
-// The top-level window that has the keys (a dialog while one is open).
-HWND ActiveWindow();
-int StoneCount(int color);
+inline HWND MainWindow() {
+    return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
+}
 
 }  // namespace app_test

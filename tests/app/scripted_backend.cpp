@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "platform/aygshell.h"
-#include "platform/backend/event_map.h"
 #include "platform/core/kernel_object.h"
 #include "shell/game_session.h"
 
@@ -19,29 +18,6 @@ void ScriptedBackend::Add(Step step) {
 void ScriptedBackend::Key(unsigned phoneKey, bool settle) {
     Add({{backend::InputKind::KeyDown, phoneKey}, nullptr, settle});
     Add({{backend::InputKind::KeyUp, phoneKey}, nullptr, settle});
-}
-
-void ScriptedBackend::Then(std::function<void()> check, bool settle) {
-    Add({{}, std::move(check), settle});
-}
-
-void ScriptedBackend::Click(std::function<std::pair<int, int>()> where) {
-    Add({{backend::InputKind::Click}, nullptr, true, std::move(where)});
-}
-
-void ScriptedBackend::CloseNow() {
-    Add({{backend::InputKind::Close}, nullptr, false});
-}
-
-void ScriptedBackend::Wheel(int notches) {
-    SDL_Event event{};
-    event.wheel.type = SDL_MOUSEWHEEL;
-    event.wheel.y = notches;
-    event.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
-    // No event is of the last type: nothing here is taken for a wake.
-    const backend::TranslatedEvent translated = backend::TranslateEvent(event, SDL_LASTEVENT);
-    ASSERT_EQ(translated.action, backend::EventAction::Input);
-    Add({translated.input, nullptr, true});
 }
 
 std::size_t ScriptedBackend::Pending() const {

@@ -12,8 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include <SDL.h>
-
 #include "platform/backend/backend.h"
 
 namespace app_test {
@@ -24,13 +22,17 @@ class ScriptedBackend final : public backend::Backend {
 
     // A key press and release.
     void Key(unsigned phoneKey, bool settle = true);
-    void Then(std::function<void()> check, bool settle = true);
+    void Then(std::function<void()> check, bool settle = true) {
+        Add({{}, std::move(check), settle});
+    }
     // A left click at the phone-screen pixel that `where` gives when the step comes.
-    void Click(std::function<std::pair<int, int>()> where);
-    // A turn of the mouse wheel, through the platform's own mapping of SDL's events.
-    void Wheel(int notches);
+    void Click(std::function<std::pair<int, int>()> where) {
+        Add({{backend::InputKind::Click}, nullptr, true, std::move(where)});
+    }
+    // A turn of the mouse wheel, in notches: negative scrolls down.
+    void Wheel(int notches) { Add({{.kind = backend::InputKind::Wheel, .notches = notches}}); }
     // The desktop window's close button, as soon as the window thread waits.
-    void CloseNow();
+    void CloseNow() { Add({{backend::InputKind::Close}, nullptr, false}); }
     // Steps not yet taken, key releases not counted (the program may end on a key press).
     std::size_t Pending() const;
     // The message line at each post from another thread (a worker's), in order.
@@ -50,7 +52,7 @@ class ScriptedBackend final : public backend::Backend {
   private:
     struct Step {
         backend::InputEvent event;
-        std::function<void()> check;
+        std::function<void()> check = nullptr;
         bool settle = true;
         std::function<std::pair<int, int>()> clickAt = nullptr;
     };

@@ -1,6 +1,7 @@
 // Random keys through the whole program, with the game's invariants checked whenever it has
 // settled. Sanitizer builds run it too: that is where races and memory faults show.
 #include <random>
+#include <vector>
 
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
@@ -16,57 +17,25 @@ namespace {
 constexpr int ShardCount = 4;
 constexpr int KeysPerShard = 5000;
 
-// Every chain on the board has a liberty.
-bool EveryChainBreathes() {
-    bool seen[PointCount] = {};
-    for (int start = 0; start < PointCount; ++start) {
-        if (Position.Board[start] == Empty || seen[start]) {
-            continue;
-        }
-        const int color = Position.Board[start];
-        std::vector<int> chain{start};
-        seen[start] = true;
-        bool breathes = false;
-        for (std::size_t i = 0; i < chain.size(); ++i) {
-            VisitNeighbours(chain[i] / BoardSize, chain[i] % BoardSize, [&](int nx, int ny) {
-                const int n = PointIndex(nx, ny);
-                if (Position.Board[n] == Empty) {
-                    breathes = true;
-                } else if (Position.Board[n] == color && !seen[n]) {
-                    seen[n] = true;
-                    chain.push_back(n);
-                }
-                return false;
-            });
-        }
-        if (!breathes) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void CheckInvariants() {
     const int status = CurrentStatus();
     ASSERT_EQ(GameSession.workerThread, nullptr);
     ASSERT_GE(status, StatusYourMove) << "a finished step leaves no step's first text";
     ASSERT_LT(status, StatusTextCount);
     ASSERT_EQ(Position.GameActive == 0, status == StatusGameFinished);
-    ASSERT_TRUE(EveryChainBreathes());
+    ASSERT_EQ(StoneWithoutLiberty(), -1);
     ASSERT_TRUE(IsOnBoard(GameSession.cursor->x, GameSession.cursor->y));
-    if (ActiveWindow() != MainWindow()) {
+    if (windows::Active() != MainWindow()) {
         return;
     }
     // The board as painted agrees with the Board, inside each point off the lines and frame.
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            const RECT r = GameSession.view->PointRect(x, y);
-            const COLORREF expected = StoneAt(x, y) == Black   ? RGB(0, 0, 0)
-                                      : StoneAt(x, y) == White ? RGB(255, 255, 255)
+    for (int i = 0; i < PointCount; ++i) {
+        const RECT r = GameSession.view->PointRect(i / BoardSize, i % BoardSize);
+        const COLORREF expected = Position.Board[i] == Black   ? RGB(0, 0, 0)
+                                  : Position.Board[i] == White ? RGB(255, 255, 255)
                                                                : RGB(250, 220, 173);
-            ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
-                << "point (" << x << ", " << y << ")";
-        }
+        ASSERT_EQ(core_test::ClientPixel(r.left + 2, r.top + 2), core_test::PixelOf(expected))
+            << "point " << i;
     }
 }
 
@@ -96,16 +65,13 @@ TEST_P(Soak, RandomKeysKeepTheGameSound) {
     }
     // Out of any screen or popup, then Exit.
     Keys({BackKey, BackKey, LeftSoftKey});
-    int runs = 0;
     wchar_t commandLine[] = L"";
     while (script->Pending() > 0 && !HasFatalFailure()) {
         ASSERT_EQ(WinMain(&ProgramResources, nullptr, commandLine, SW_SHOW), 0);
-        ++runs;
         if (script->Pending() > 0) {
             ForgetEarlierRun();
         }
     }
-    EXPECT_GE(runs, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, ShardCount));

@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
 """The real game on a real X server.
 
-talvex-go in Xvfb, played with xdotool's keys and pointer, seen in Xvfb's framebuffer file: a
-stone with the keys and one with a click, each answered; a screenshot (DIR/screenshot.png, and
-with TALVEX_UPDATE_SCREENSHOT=1 the README's); Menu > New Game; Menu > Help and Back; a second
+talvex-go in Xvfb, played with xdotool, seen in Xvfb's framebuffer file: a stone with the keys and
+one with a click, each answered; a screenshot; Menu > New Game; Menu > Help and Back; a second
 start, which must raise the running window and end without one of its own; then Exit.
-Usage: real_window_test.py --program PATH [--artifacts DIR] [--readme-screenshot PATH]
 """
 
 import argparse
@@ -68,11 +66,8 @@ def tail(path, lines=40):
         return "\n".join(handle.read().decode("utf-8", "replace").splitlines()[-lines:])
 
 
-class Processes:
+class Processes(list):
     """Every process started ends with the test, even one killed outright (PR_SET_PDEATHSIG)."""
-
-    def __init__(self):
-        self.running = []
 
     def start(self, name, argv, log_path, env=None, pass_fds=()):
         parent = os.getpid()
@@ -83,18 +78,15 @@ class Processes:
                 os._exit(1)
 
         with open(log_path, "wb") as output:
-            try:
-                process = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=output,
-                                           stderr=subprocess.STDOUT, env=env, pass_fds=pass_fds,
-                                           preexec_fn=die_with_parent)
-            except OSError as error:
-                raise Failure(f"cannot start {name}: {error}")
+            process = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=output,
+                                       stderr=subprocess.STDOUT, env=env, pass_fds=pass_fds,
+                                       preexec_fn=die_with_parent)
         process.name, process.log_path = name, log_path
-        self.running.append(process)
+        self.append(process)
         return process
 
     def stop_all(self):
-        for process in reversed(self.running):
+        for process in reversed(self):
             if process.poll() is None:
                 process.kill()
             process.wait()
@@ -221,9 +213,8 @@ class Board:
         self.frames = {(i, j) for i in range(19) for j in range(19) if framed(i, j)}
 
     def __repr__(self):
-        if not self.found:
-            return "no board on the screen"
-        return f"black {sorted(self.black)}, white {sorted(self.white)}"
+        return (f"black {sorted(self.black)}, white {sorted(self.white)}" if self.found
+                else "no board on the screen")
 
 
 class Game:
@@ -240,42 +231,23 @@ class Game:
     def image(self):
         return phone_image(self.framebuffer, self.geometry[:2])
 
-    def board(self):
-        return Board(self.image())
-
-    def still_image(self):
-        def still():
-            image = self.image()
-            time.sleep(0.3)
-            return image if image == self.image() else None
-
-        return wait_for("a screen that stays still", still)
-
-    def wait_for_board(self, what, black, white_count):
-        """The board once it shows these black stones, white_count white ones and 'Your move'."""
-
-        def shown():
-            board = self.board()
-            wait_for.detail = f"{board}"
-            ok = board.found and board.black == black and len(board.white) == white_count
-            return board if ok and board.status == self.your_move else None
-
-        return wait_for(what, shown)
-
-    def wait_for_start(self):
-        """The empty board and text rows that have settled: the first game's 'Your move'."""
+    def wait_for_board(self, what, black=frozenset(), white_count=0):
+        """The board once it shows these stones and 'Your move': at the start, the text rows of
+        the empty board once they have stayed the same for half a second."""
         seen = {"status": None, "since": 0.0}
 
-        def settled():
-            board = self.board()
+        def shown():
+            board = Board(self.image())
             wait_for.detail = f"{board}"
-            if not board.found or board.black or board.white:
+            if not board.found or board.black != black or len(board.white) != white_count:
                 return None
+            if self.your_move is not None:
+                return board if board.status == self.your_move else None
             if board.status != seen["status"]:
                 seen.update(status=board.status, since=time.monotonic())
             return board if time.monotonic() - seen["since"] >= 0.5 else None
 
-        board = wait_for("an empty board with its text rows settled", settled)
+        board = wait_for(what, shown)
         self.your_move = board.status
         return board
 
@@ -323,19 +295,24 @@ def run(args, work, processes):
     game = processes.start("talvex-go", [args.program], os.path.join(work, "game.log"), env=env)
     window = find_game_window(xdotool, game)
     driver = Game(xdotool, framebuffer, window)
-    args.on_failure = driver.image
-    board = driver.wait_for_start()
-    log(f"window {window} at {driver.geometry}")
+    args.on_failure = lambda: write_png(os.path.join(args.artifacts, "failure.png"),
+                                        driver.image())
+    board = driver.wait_for_board("an empty board with its text rows settled")
 
     board = driver.play(board, (9, 6), click=False)
     board = driver.play(board, (3, 15), click=True)
     # A click moves the frame and starts the step at once: the old frame must go too.
-    frames = Board(driver.still_image()).frames
-    if len(frames) != 1:
+
+    def still():
+        image = driver.image()
+        time.sleep(0.3)
+        return image if image == driver.image() else None
+
+    image = wait_for("a screen that stays still", still)
+    if len(frames := Board(image).frames) != 1:
         raise Failure(f"cursor frames at {sorted(frames)} after a click, not one")
     shot = os.path.join(args.artifacts, "screenshot.png")
-    write_png(shot, [[p for p in row for _ in range(SCALE)] for row in driver.still_image()
-                     for _ in range(SCALE)])
+    write_png(shot, [[p for p in row for _ in range(SCALE)] for row in image for _ in range(SCALE)])
 
     for menu_item, closing_key, what in (("1", "F1", "New Game, then Done"),
                                          ("3", "Escape", "Help, then Back")):
@@ -344,7 +321,7 @@ def run(args, work, processes):
         wait_for(f"Menu > {what}", lambda: driver.image() != before)
         xdotool.keys(window, closing_key)
         # Back to the board: a new game's, empty, as Black; after Help, the same.
-        driver.wait_for_board(f"the board after {what}", set(), 0)
+        driver.wait_for_board(f"the board after {what}")
     log("New Game, Help")
 
     # A second start, while a window of the test's own lies over the game: there is no window
@@ -368,9 +345,10 @@ def run(args, work, processes):
     # Exit, the left soft key. The window goes with the press: xdotool may miss the release.
     xdotool.keys(window, "F1", check=False)
     check_clean_exit(game, "talvex-go after Exit")
-    if xdotool.windows_named(TITLE_PATTERN):
-        raise Failure(f"talvex-go ended but its window remains")
-    log("Exit: talvex-go ended with 0")
+    left = [n for n in os.listdir(env["TALVEX_RUNTIME_DIR"]) if n.startswith(f"{game.pid}.")]
+    if xdotool.windows_named(TITLE_PATTERN) or left:
+        raise Failure(f"talvex-go ended but its window or runtime files {left} remain")
+    log("Exit: talvex-go ended with 0, its window and files gone")
 
     # The README's picture changes only on request, and only from a run that passed.
     if os.environ.get("TALVEX_UPDATE_SCREENSHOT") == "1" and args.readme_screenshot:
@@ -391,7 +369,7 @@ def run_isolated(prefix, body, on_failure=lambda: None):
         body(work, processes)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
-        for process in processes.running[1:]:
+        for process in processes[1:]:
             print(f"--- {process.name}:\n{tail(process.log_path, 20)}", file=sys.stderr)
         on_failure()
         return 1
@@ -406,17 +384,12 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True)
     parser.add_argument("--artifacts", default=".")
-    parser.add_argument("--readme-screenshot")
+    parser.add_argument("--readme-screenshot")  # copied to with TALVEX_UPDATE_SCREENSHOT=1
     args = parser.parse_args()
     os.makedirs(args.artifacts, exist_ok=True)
-    args.on_failure = None
-
-    def save_failure_screen():
-        if args.on_failure is not None:
-            write_png(os.path.join(args.artifacts, "failure.png"), args.on_failure())
-
+    args.on_failure = lambda: None
     return run_isolated("talvex-e2e-", lambda work, processes: run(args, work, processes),
-                        save_failure_screen)
+                        lambda: args.on_failure())
 
 
 if __name__ == "__main__":

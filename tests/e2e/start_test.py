@@ -3,10 +3,8 @@
 
 A start that cannot show the game (no display, one that does not answer, a runtime folder that
 is not safely private) ends at once with 0 and one line on stderr, leaving nothing behind. A game
-ended by Exit or SIGTERM removes its runtime files. Five starts at once, the survivor killed,
-twenty times: each round ends with exactly one visible window.
-
-Usage: start_test.py --program PATH   (shares real_window_test.py's helpers)
+ended by SIGTERM removes its runtime files. Five starts at once, the survivor killed, twenty
+times: each round ends with exactly one visible window.
 """
 
 import argparse
@@ -20,13 +18,9 @@ import real_window_test as rw
 from real_window_test import Failure, wait_for
 
 
-def own_files(runtime):
-    """The runtime folder's per-process files, by process id."""
-    found = {}
-    for name in os.listdir(runtime):
-        if match := re.match(r"^(\d+)\.", name):
-            found.setdefault(int(match.group(1)), []).append(name)
-    return found
+def own_files(runtime, pid=r"\d+"):
+    """The runtime folder's per-process files: of the process given, or of any."""
+    return [name for name in os.listdir(runtime) if re.match(rf"^{pid}\.", name)]
 
 
 def expect_failed_start(program, env, reason):
@@ -67,24 +61,19 @@ def failed_starts(program, env, display, work):
     rw.log("failed starts: each said why and left nothing")
 
 
-def ended_cleanly(processes, program, env, xdotool, how):
+def ended_by_sigterm(processes, program, env, xdotool):
     runtime = env["TALVEX_RUNTIME_DIR"]
-    game = processes.start(how, [program], os.path.join(runtime, "..", f"{how}.log"), env=env)
+    game = processes.start("SIGTERM", [program], os.path.join(runtime, "..", "term.log"), env=env)
     window = rw.find_game_window(xdotool, game)
-    if how == "SIGTERM":
-        hints = subprocess.run(["xprop", "-id", str(window), "WM_NORMAL_HINTS"], env=env,
-                               capture_output=True, text=True).stdout
-        if f"minimum size: {rw.PHONE_WIDTH} by {rw.PHONE_HEIGHT}" not in hints:
-            raise Failure(f"the window's minimum size is not the phone's screen: {hints}")
-        game.send_signal(signal.SIGTERM)
-    else:
-        xdotool.keys(window, "F1", check=False)
-        # xdotool may have missed the release: a key left down would reach later windows.
-        xdotool.run("keyup", "F1", check=False)
-    rw.check_clean_exit(game, f"talvex-go after {how}")
-    if game.pid in own_files(runtime):
-        raise Failure(f"after {how} its files remain: {own_files(runtime)[game.pid]}")
-    rw.log(f"{how}: ended with 0, its files gone")
+    hints = subprocess.run(["xprop", "-id", str(window), "WM_NORMAL_HINTS"], env=env,
+                           capture_output=True, text=True).stdout
+    if f"minimum size: {rw.PHONE_WIDTH} by {rw.PHONE_HEIGHT}" not in hints:
+        raise Failure(f"the window's minimum size is not the phone's screen: {hints}")
+    game.send_signal(signal.SIGTERM)
+    rw.check_clean_exit(game, "talvex-go after SIGTERM")
+    if own_files(runtime, game.pid):
+        raise Failure(f"after SIGTERM its files remain: {own_files(runtime, game.pid)}")
+    rw.log("SIGTERM: ended with 0, its files gone")
 
 
 def five_starts_then_kill(processes, program, env, xdotool, rounds=20):
@@ -114,8 +103,7 @@ def run(program, work, processes):
     env = rw.game_environment(display, work)
     xdotool = rw.Xdotool(env)
     failed_starts(program, env, display, work)
-    for how in ("SIGTERM", "Exit"):
-        ended_cleanly(processes, program, env, xdotool, how)
+    ended_by_sigterm(processes, program, env, xdotool)
     five_starts_then_kill(processes, program, env, xdotool)
 
 

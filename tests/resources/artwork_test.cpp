@@ -1,11 +1,12 @@
-// The About logo and the program icon, read back through the platform: the phone's 4-bit .bmp
-// files, decoded to pictures of their sizes.
+// The program's resources as the platform reads them: one of each type and id, and the About
+// logo and icons as the phone's 4-bit .bmp files, decoded to pictures of their sizes.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <span>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/resources.h"
@@ -18,70 +19,56 @@ namespace {
 
 using Bytes = std::span<const std::uint8_t>;
 
+// Two resources of one type and id would hide one another.
+TEST(ResourceTableTest, EachTypeAndIdOnce) {
+    std::map<std::pair<WORD, WORD>, int> seen;
+    for (std::size_t i = 0; i < ProgramResources.count; ++i) {
+        const PlatformResource& resource = ProgramResources.resources[i];
+        EXPECT_EQ(++seen[std::pair(resource.type, resource.id)], 1)
+            << "type " << resource.type << ", id " << resource.id;
+        EXPECT_GT(resource.size, 0u);
+    }
+}
+
 Bytes ResourceBytes(UINT id, LPCWSTR type) {
     HRSRC found = FindResourceW(&ProgramResources, MAKEINTRESOURCEW(id), type);
-    if (found == nullptr) {
-        return {};
-    }
-    return {static_cast<const std::uint8_t*>(LockResource(LoadResource(&ProgramResources, found))),
-            SizeofResource(&ProgramResources, found)};
+    return found == nullptr ? Bytes{}
+                            : Bytes{static_cast<const std::uint8_t*>(
+                                        LockResource(LoadResource(&ProgramResources, found))),
+                                    SizeofResource(&ProgramResources, found)};
 }
 
-// The icon group's images: whole files back to back, each cut at its own size.
-std::vector<Bytes> IconImages() {
-    std::vector<Bytes> images;
-    for (Bytes rest = ResourceBytes(IDI_TALVEX_GO, RT_GROUP_ICON); !rest.empty();) {
-        const Bytes image = raster::FirstBmpFile(rest);
-        if (image.empty()) {
-            break;
-        }
-        images.push_back(image);
-        rest = rest.subspan(image.size());
-    }
-    return images;
-}
-
-TEST(ArtworkTest, IconGroupHoldsThreeWholeImagesAndNothingElse) {
-    const std::vector<Bytes> images = IconImages();
-    ASSERT_EQ(images.size(), 3u);
-    EXPECT_EQ(images[0].size() + images[1].size() + images[2].size(),
-              ResourceBytes(IDI_TALVEX_GO, RT_GROUP_ICON).size());
-    // The window's icon is the first image of the first icon group.
+// The window's icon is the first image of the first icon group: whole files back to back, each
+// cut at its own size, three of them and nothing else; then the logo. The phone's are 4-bit,
+// the stones' black and white among their colours.
+TEST(ArtworkTest, IconsAndLogoAreFourBitBitmapsOfTheirSizes) {
     const PlatformResource* first =
         resources::FindFirst(&ProgramResources, resource_type::GroupIcon);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->id, IDI_TALVEX_GO);
+    std::vector<Bytes> images;
+    for (Bytes rest = ResourceBytes(IDI_TALVEX_GO, RT_GROUP_ICON); !rest.empty();) {
+        images.push_back(raster::FirstBmpFile(rest));
+        ASSERT_FALSE(images.back().empty()) << "a cut image";
+        rest = rest.subspan(images.back().size());
+    }
+    ASSERT_EQ(images.size(), 3u);
+    images.push_back(ResourceBytes(IDB_ABOUT_LOGO, RT_BITMAP));
+    const std::pair<int, int> sizes[] = {{64, 64}, {32, 32}, {16, 16}, {102, 126}};
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const auto image = raster::DecodeBmp(images[i]);
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ(std::pair(image->Width(), image->Height()), sizes[i]) << "image " << i;
+        if (i == 0) {
+            continue;  // the desktop's icon, of more colours
+        }
+        EXPECT_EQ(images[i][28], 4) << "bits per pixel of image " << i;
+        std::set<raster::Pixel> colours(image->Data(),
+                                        image->Data() + image->Width() * image->Height());
+        EXPECT_TRUE(colours.contains(raster::MakePixel(0, 0, 0)));
+        EXPECT_TRUE(colours.contains(raster::MakePixel(255, 255, 255)));
+        EXPECT_GE(colours.size(), 4u);
+    }
 }
-
-struct ImageCase {
-    std::string name;
-    int side;  // the icons' sides; 0 for the logo
-};
-
-class PhoneImageTest : public ::testing::TestWithParam<ImageCase> {};
-
-// A 4-bit file (the phone's 16 colours) that decodes to a picture: the stones' black and white,
-// and colours besides.
-TEST_P(PhoneImageTest, IsAFourBitBitmapThatDecodesToAPicture) {
-    const int side = GetParam().side;
-    const Bytes file =
-        side == 0 ? ResourceBytes(IDB_ABOUT_LOGO, RT_BITMAP) : IconImages().at(side == 32 ? 1 : 2);
-    ASSERT_GT(file.size(), 30u);
-    EXPECT_EQ(file[28], 4) << "bits per pixel";
-    const auto image = raster::DecodeBmp(file);
-    ASSERT_TRUE(image.has_value());
-    EXPECT_EQ(image->Width(), side == 0 ? 102 : side);
-    EXPECT_EQ(image->Height(), side == 0 ? 126 : side);
-    std::set<raster::Pixel> colours(image->Data(),
-                                    image->Data() + image->Width() * image->Height());
-    EXPECT_TRUE(colours.contains(raster::MakePixel(0, 0, 0)));
-    EXPECT_TRUE(colours.contains(raster::MakePixel(255, 255, 255)));
-    EXPECT_GE(colours.size(), 4u);
-}
-
-INSTANTIATE_TEST_SUITE_P(Images, PhoneImageTest,
-                         ::testing::Values(ImageCase{"AboutLogo", 0}, ImageCase{"Icon32", 32},
-                                           ImageCase{"Icon16", 16}),
-                         [](const auto& info) { return info.param.name; });
 
 }  // namespace

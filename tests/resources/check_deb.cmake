@@ -1,9 +1,5 @@
-# Builds the Debian package and reads it back with dpkg-deb: its name and version, Depends found
-# by dpkg-shlibdeps, no maintainer scripts, and exactly the installed files, owned by root with
-# the modes they need:
-#
-#   cmake -DBUILD_DIR=<build> -DOUTPUT_DIR=<folder> -DCPACK=<cpack> -DVERSION=<version>
-#         -P check_deb.cmake
+# Builds the Debian package with CPACK into OUTPUT_DIR and reads it back: name, version, Depends
+# found by dpkg-shlibdeps, no maintainer scripts, exactly the installed files with root's modes.
 cmake_minimum_required(VERSION 3.25)
 
 foreach(tool dpkg-deb dpkg-shlibdeps)

@@ -1,9 +1,5 @@
-# Installs the build into a fresh folder; checks that both programs start from there and that
-# the desktop entry, icons, manual pages and AppStream metadata are where a desktop looks for
-# them, each checked by its validator when that is installed:
-#
-#   cmake -DBUILD_DIR=<build> -DPREFIX=<folder> -DBINDIR=bin -DDATADIR=share -DMANDIR=share/man
-#         -P check_install.cmake
+# Installs the build into PREFIX; both programs start from there, and the desktop entry, icons,
+# manual pages and AppStream metadata are where a desktop looks, validated when a validator is.
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${PREFIX}")
@@ -14,21 +10,15 @@ if(NOT result EQUAL 0)
 endif()
 set(problems "")
 
-# `check(<what> <command>...)`: the command must end with 0.
-function(check what)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
-        ERROR_VARIABLE output)
-    if(NOT result EQUAL 0)
-        set(problems "${problems}\n  ${what} (${result}):\n${output}" PARENT_SCOPE)
-    endif()
-endfunction()
-
 # Runs a validator when it is installed: `validate(<program> <file> <options>...)`.
 function(validate program file)
     find_program(path_of_${program} ${program})
     if(path_of_${program})
-        check("${program} refuses ${file}" "${path_of_${program}}" ${ARGN} "${file}")
-        set(problems "${problems}" PARENT_SCOPE)
+        execute_process(COMMAND "${path_of_${program}}" ${ARGN} "${file}"
+            RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+        if(NOT result EQUAL 0)
+            set(problems "${problems}\n  ${program} refuses ${file}:\n${output}" PARENT_SCOPE)
+        endif()
     else()
         message(STATUS "${program} is not installed; ${file} was not validated")
     endif()
@@ -42,46 +32,35 @@ if(NOT answer MATCHES "^= Talvex Go\n")
     string(APPEND problems "\n  the installed talvex-gtp does not answer 'name': ${answer}")
 endif()
 # Without a display the game ends at once, saying so: it starts, its libraries found.
-check("the installed talvex-go does not start" "${CMAKE_COMMAND}" -E env --unset=DISPLAY
-      --unset=WAYLAND_DISPLAY "${bin}/talvex-go")
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+    "${bin}/talvex-go" RESULT_VARIABLE result ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    string(APPEND problems "\n  the installed talvex-go does not start (${result}): ${output}")
+endif()
 
+# Where each file lies is the package check's; here they must be usable.
 set(share "${PREFIX}/${DATADIR}")
-set(files "${share}/applications/talvex-go.desktop" "${share}/metainfo/talvex-go.metainfo.xml")
-foreach(size 16 32 48 64 128)
-    list(APPEND files "${share}/icons/hicolor/${size}x${size}/apps/talvex-go.png")
-endforeach()
-foreach(name talvex-go talvex-gtp)
-    list(APPEND files "${PREFIX}/${MANDIR}/man6/${name}.6.gz")
-endforeach()
-foreach(file ${files})
-    if(NOT EXISTS "${file}")
-        string(APPEND problems "\n  no ${file}")
+file(STRINGS "${share}/applications/talvex-go.desktop" lines)
+foreach(line "Exec=talvex-go" "Icon=talvex-go")
+    if(NOT line IN_LIST lines)
+        string(APPEND problems "\n  the desktop entry lacks the line '${line}'")
     endif()
 endforeach()
-if(NOT problems)
-    file(STRINGS "${share}/applications/talvex-go.desktop" lines)
-    foreach(line "Exec=talvex-go" "Icon=talvex-go")
-        if(NOT line IN_LIST lines)
-            string(APPEND problems "\n  the desktop entry lacks the line '${line}'")
-        endif()
-    endforeach()
-    validate(desktop-file-validate "${share}/applications/talvex-go.desktop")
-    # --no-net: the screenshot's address is not fetched.
-    validate(appstreamcli "${share}/metainfo/talvex-go.metainfo.xml" validate --no-net --strict)
-    find_program(man man)
-    foreach(name talvex-go talvex-gtp)
-        if(NOT man)
-            break()
-        endif()
-        # --warnings=w: a page that renders with any warning of groff's is refused.
+validate(desktop-file-validate "${share}/applications/talvex-go.desktop")
+# --no-net: the screenshot's address is not fetched.
+validate(appstreamcli "${share}/metainfo/talvex-go.metainfo.xml" validate --no-net --strict)
+find_program(man man)
+foreach(name talvex-go talvex-gtp)
+    # --warnings=w: a page that renders with any warning of groff's is refused.
+    if(man)
         execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C.UTF-8 MANWIDTH=80
             "${man}" --warnings=w -l "${PREFIX}/${MANDIR}/man6/${name}.6.gz"
             RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE warnings)
         if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
             string(APPEND problems "\n  the manual page of ${name} fails or warns:\n${warnings}")
         endif()
-    endforeach()
-endif()
+    endif()
+endforeach()
 
 if(problems)
     message(FATAL_ERROR "The installed tree in ${PREFIX} is incomplete:${problems}")

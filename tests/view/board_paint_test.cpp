@@ -1,8 +1,10 @@
-// PaintBoard in a real window on the headless screen: the board, the partial repaint after a
-// game step, the text rows, and what is shown while a worker holds the slot.
+// The board's layout arithmetic, and PaintBoard in a real window on the headless screen: the
+// board, the partial repaint after a game step, the text rows, and what is shown while a worker
+// holds the slot.
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -20,6 +22,44 @@ constexpr COLORREF BoardColor = RGB(250, 220, 173);
 constexpr COLORREF BlackColor = RGB(0, 0, 0);
 constexpr COLORREF WhiteColor = RGB(255, 255, 255);
 constexpr COLORREF Red = RGB(255, 0, 0);
+
+std::array<LONG, 4> Edges(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+struct LayoutCase {
+    const char* name;
+    LONG width, height;
+    std::int32_t textHeight, boardSide, cellSize, boardExtent, half;
+};
+
+class LayoutTest : public ::testing::TestWithParam<LayoutCase> {};
+
+TEST_P(LayoutTest, BoardSquareAndTextRowsFollowTheClientArea) {
+    const LayoutCase& c = GetParam();
+    const BoardLayout layout = ComputeBoardLayout(RECT{0, 0, c.width, c.height}, c.textHeight, 19);
+    EXPECT_EQ(layout.boardSide, c.boardSide);
+    EXPECT_EQ(layout.cellSize, c.cellSize);
+    EXPECT_EQ(layout.boardExtent, c.boardExtent);
+    EXPECT_EQ(layout.half, c.half);
+    // Four cells as wide as a quarter of the board, from the board side down, then the message.
+    const LONG w = c.boardExtent / 4;
+    for (LONG m = 0; m < 4; ++m) {
+        EXPECT_EQ(Edges(layout.statusCells[m]),
+                  (std::array{m * w, c.boardSide, (m + 1) * w, c.boardSide + c.textHeight}))
+            << "cell " << m;
+    }
+    EXPECT_EQ(Edges(layout.messageRect), (std::array{0, c.boardSide + c.textHeight, c.boardExtent,
+                                                     c.boardSide + 2 * c.textHeight}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClientAreas, LayoutTest,
+    ::testing::Values(LayoutCase{"WorkedExample", 176, 180, 14, 152, 8, 153, 4},
+                      LayoutCase{"WiderThanTall", 300, 180, 12, 156, 8, 153, 4},
+                      LayoutCase{"NarrowerThanTheRowsLeave", 100, 180, 12, 100, 5, 96, 2},
+                      LayoutCase{"TooSmallForTheRows", 176, 20, 12, 0, 0, 1, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 LRESULT BoardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -49,19 +89,14 @@ class BoardPaintTest : public core_test::ScreenTest, public ::testing::WithParam
         std::fill(std::begin(GameSession.boardSnapshot), std::end(GameSession.boardSnapshot),
                   NoStone);
         SetStatus(StatusYourMove);
-        using ClassEntry = std::pair<WNDPROC, const wchar_t*>;
-        for (auto [proc, name] :
-             {ClassEntry{BoardProc, L"ViewBoard"}, {DefWindowProcW, L"ViewHost"}}) {
-            WNDCLASSW windowClass{};
-            windowClass.lpfnWndProc = proc;
-            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-            windowClass.lpszClassName = name;
-            RegisterClassW(&windowClass);
-        }
-        HWND host = CreateWindowExW(0, L"ViewHost", L"Talvex Go", WS_VISIBLE, 0, 0, 0, 0, nullptr,
-                                    nullptr, nullptr, nullptr);
-        window_ = CreateWindowExW(0, L"ViewBoard", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, GetParam(),
-                                  180, host, nullptr, nullptr, nullptr);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = BoardProc;
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = L"ViewBoard";
+        RegisterClassW(&windowClass);
+        window_ =
+            CreateWindowExW(0, L"ViewBoard", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, GetParam(), 180,
+                            core_test::CreateProbe(L"Talvex Go"), nullptr, nullptr, nullptr);
         ASSERT_NE(window_, nullptr);
         view_ = GameSession.view;
         Paint(false);
@@ -116,8 +151,7 @@ TEST_P(BoardPaintTest, ViewHoldsItsLayoutAndPointGeometry) {
     // point, and the square's edges are the board's.
     const LONG c = view_->cellSize;
     const RECT r = view_->PointRect(18, 2);
-    EXPECT_EQ((std::array{r.left, r.top, r.right, r.bottom}),
-              (std::array{18 * c, 2 * c, 19 * c + 1, 3 * c + 1}));
+    EXPECT_EQ(Edges(r), (std::array{18 * c, 2 * c, 19 * c + 1, 3 * c + 1}));
     for (const auto& [pixel, point] : {std::pair{POINT{c, c + 1}, POINT{0, 1}},
                                        {{c + 1, 2 * c}, {1, 1}},
                                        {{19 * c, 19 * c}, {18, 18}},
@@ -169,17 +203,12 @@ TEST_P(BoardPaintTest, PartialPaintRedrawsOnlyChangedPointsWithRepairedCrosses) 
     EXPECT_EQ(ClientPixel(r.left, centre + 1), PixelOf(BlackColor));
     // At the edge the cross reaches the board square's edge, beyond the outermost line.
     EXPECT_EQ(ClientPixel(0, CrossCentre(5)), PixelOf(BlackColor));
-}
 
-TEST_P(BoardPaintTest, PartialPaintRepairsPointsChangedSinceTheLastPaintDespiteAnOldSnapshot) {
-    // A step that keeps the snapshot of an earlier one (a pass): the stone shown at (3, 3) is
-    // captured, and the Board is back to what that old snapshot holds.
-    std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
-    SetStone(3, 3, Black);
-    Paint(false);
-    SetStone(3, 3, Empty);
+    // A step that keeps the snapshot of an earlier one (a pass): the stone shown at (10, 10)
+    // is captured, and the Board is back to what that old snapshot holds.
+    SetStone(10, 10, Empty);
     Paint(true);
-    EXPECT_EQ(StonePixel(3, 3), PixelOf(BoardColor));
+    EXPECT_EQ(StonePixel(10, 10), PixelOf(BoardColor));
 }
 
 TEST_P(BoardPaintTest, WhileAWorkerHoldsTheSlotThePainterShowsWhatItLastShowed) {
@@ -209,33 +238,23 @@ TEST_P(BoardPaintTest, WhileAWorkerHoldsTheSlotThePainterShowsWhatItLastShowed) 
     Paint(true);
     EXPECT_EQ(StonePixel(2, 2), PixelOf(Red));
     EXPECT_EQ(StonePixel(9, 9), PixelOf(BoardColor));
-
     GameSession.workerThread = nullptr;
-    Position.Board[PointIndex(2, 2)] = Empty;
-    std::memcpy(GameSession.boardSnapshot, Position.Board, PointCount);
-    SetStone(2, 2, Black);
-    Paint(true);
-    EXPECT_EQ(StonePixel(2, 2), PixelOf(BlackColor));
-    ExpectShows(view_->StatusCell(1), L"199", DT_SINGLELINE | DT_VCENTER);
 }
 
-TEST_P(BoardPaintTest, CountersShowEachColoursPrisonersByTheHumansColour) {
+// The counters by the human's colour; then each status text in turn, each wiping the last
+// one's descenders ("g") on the bottom row.
+TEST_P(BoardPaintTest, TextRowsShowThePrisonersByTheHumansColourAndEachStatusText) {
     Position.CapturedMachineStones = 3;
     Position.CapturedHumanStones = 1;
     for (int human : {Black, White}) {
         Position.HumanColor = human;
         Paint(false);
-        const bool black = human == Black;
-        constexpr UINT format = DT_SINGLELINE | DT_VCENTER;
-        ExpectShows(view_->StatusCell(0), L"Black:", format);
-        ExpectShows(view_->StatusCell(1), black ? L"3" : L"1", format);
-        ExpectShows(view_->StatusCell(2), L"White:", format);
-        ExpectShows(view_->StatusCell(3), black ? L"1" : L"3", format);
+        const wchar_t* texts[] = {L"Black:", human == Black ? L"3" : L"1", L"White:",
+                                  human == Black ? L"1" : L"3"};
+        for (int cell = 0; cell < 4; ++cell) {
+            ExpectShows(view_->StatusCell(cell), texts[cell], DT_SINGLELINE | DT_VCENTER);
+        }
     }
-}
-
-// Each text in turn, each wiping the last one's descenders ("g") on the bottom row.
-TEST_P(BoardPaintTest, MessageLineShowsEachStatusText) {
     for (int status = 0; status < StatusTextCount; ++status) {
         SetStatus(status);
         Paint(false);
