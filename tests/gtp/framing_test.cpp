@@ -9,6 +9,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using ::PrintTo;
 using FramingTest = GtpTest;
 
@@ -31,25 +32,30 @@ INSTANTIATE_TEST_SUITE_P(
                       ScriptCase{"EmptyResult", "3 clear_board\nclear_board\n", "=3\n\n=\n\n"},
                       ScriptCase{"IdAlone", "12\n", "?12 syntax error\n\n"},
                       ScriptCase{"BlankAndComments", "\n   \n# name\n\t\n#\n", ""},
-                      ScriptCase{"ControlCharacters", "na\x01me\x7f\r\n", "= Talvex Go\n\n"},
+                      // Tabs are spaces, other controls and NUL dropped, comments cut.
+                      ScriptCase{"ControlCharacters",
+                                 "\tknown_command\tna\x01me\x7f\r # c\nna\0me\n"s,
+                                 "= true\n\n= Talvex Go\n\n"},
+                      ScriptCase{"IdIsDigitsOnly", "12a name\n-3 name\n",
+                                 "? unknown command\n\n? unknown command\n\n"},
                       ScriptCase{"NamesAreCaseSensitive", "NAME\n", "? unknown command\n\n"},
                       ScriptCase{"LastLineWithoutNewline", "1 version", "=1 1.01\n\n"},
                       ScriptCase{"QuitAnswersThenStops", "1 quit\nname\n", "=1\n\n"},
                       ScriptCase{"LineTooLong",
                                  "9 name " + std::string(MaxCommandLength, 'x') + "\nversion\n",
-                                 "?9 line too long\n\n= 1.01\n\n"}),
+                                 "?9 line too long\n\n= 1.01\n\n"},
+                      ScriptCase{"LongCommentAndTrailingSpacesAreNotTooLong",
+                                 "name #" + std::string(2 * MaxCommandLength, 'x') + "\nname" +
+                                     std::string(2 * MaxCommandLength, ' ') + "\n",
+                                 "= Talvex Go\n\n= Talvex Go\n\n"}),
     CaseName());
 
-TEST_F(FramingTest, LoopTellsHowItEnded) {
-    std::ostringstream out;
-    std::istringstream quit("name\nquit\n");
-    EXPECT_EQ(RunEngineLoop(quit, out, session), LoopEnd::Quit);
-    std::istringstream ended("name\n");
-    EXPECT_EQ(RunEngineLoop(ended, out, session), LoopEnd::EndOfInput);
-    std::istringstream more("name\n");
+// talvex-gtp exits with an error when its output fails.
+TEST_F(FramingTest, LoopTellsWhenItsOutputFails) {
+    std::istringstream in("name\n");
     std::ostringstream broken;
     broken.setstate(std::ios::badbit);
-    EXPECT_EQ(RunEngineLoop(more, broken, session), LoopEnd::OutputFailed);
+    EXPECT_EQ(RunEngineLoop(in, broken, session), LoopEnd::OutputFailed);
 }
 
 // Every command, right and wrong: each reply is one block with no empty line inside and
@@ -57,22 +63,18 @@ TEST_F(FramingTest, LoopTellsHowItEnded) {
 TEST_F(FramingTest, EveryReplyEndsInExactlyOneEmptyLine) {
     std::string script;
     for (std::string_view name : CommandNames()) {
-        if (name != "quit") {
-            script += std::string(name) + "\n" + std::string(name) + " b D4 x\n";
-        }
+        script += name == "quit" ? "" : std::string(name) + "\n" + std::string(name) + " b D4 x\n";
     }
     script += "play b D4\ngenmove w\nshowboard\nlist_commands\nfixed_handicap 2\nquit\n";
     const std::string output = RunScript(session, script);
     std::size_t replies = 0;
     std::istringstream lines(output);
-    std::string line;
     bool inReply = false;
-    while (std::getline(lines, line)) {
+    for (std::string line; std::getline(lines, line); inReply = !line.empty()) {
         if (!inReply) {
             ASSERT_TRUE(line.starts_with('=') || line.starts_with('?')) << line;
             ++replies;
         }
-        inReply = !line.empty();
     }
     EXPECT_FALSE(inReply);
     EXPECT_TRUE(output.ends_with("\n\n") && !output.ends_with("\n\n\n"));

@@ -1,7 +1,6 @@
 // Undo, reg_genmove and the swap of sides: the engine's state restored byte for byte.
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "gtp/game_record.h"
@@ -13,7 +12,6 @@
 namespace {
 
 using GameStateTest = GtpTest;
-using Point = std::pair<int, int>;
 
 void ExpectSameState(const EngineRecord& expected, const std::string& context) {
     EXPECT_EQ(std::memcmp(&expected.position, &Position, sizeof Position), 0) << context << "\n"
@@ -81,43 +79,17 @@ TEST_F(GameStateTest, NamingTheOtherColourSwapsSidesWithTheirKoAndPrisoners) {
     EXPECT_EQ(CapturedStonesOf(Black), 0);
 }
 
-// The ko: White takes E4 from D4 (by play or by genmove); Black may not take back at once, but
-// may after one move of each side elsewhere.
-class KoTest : public GtpTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(KoTest, RetakeRefusedForTheSideThatLostTheStone) {
-    for (const char* move : {"play b D5", "play w E5", "play b C4", "play w F4", "play b E4",
-                             "play w E3", "play b D3", GetParam()}) {
-        ASSERT_EQ(Ask(move)[0], '=') << move;
-    }
-    ASSERT_EQ(StoneAt(3, 15), White);
-    ASSERT_EQ(StoneAt(4, 15), Empty);
-    const EngineRecord state = SaveEngine();
-    EXPECT_EQ(Ask("play b E4"), "? illegal move");
-    ExpectSameState(state, "refused retake");
-    // Nor does the machine take back for Black.
-    EXPECT_NE(Ask("reg_genmove b"), "= E4");
-    EXPECT_EQ(Ask("play b K10"), "=");
-    EXPECT_EQ(Ask("play b E4"), "? illegal move");
-    EXPECT_EQ(Ask("play w K11"), "=");
-    EXPECT_EQ(Ask("play b E4"), "=");
-    EXPECT_EQ(StoneAt(3, 15), Empty);
-}
-
-INSTANTIATE_TEST_SUITE_P(TakenBy, KoTest, ::testing::Values("play w D4", "genmove w"));
-
 TEST_F(GameStateTest, AfterTwoMachinePassesGenmoveKeepsPassing) {
     // Every empty point is a one-point eye of Black's single group: White has no move.
     SetBoard({"X.XX.XX.XX.XX.XX.XX", "XXXXXXXXXXXXXXXXXXX", "XX.XX.XX.XX.XX.XX.X"});
     for (int i = 0; i < PointCount; ++i) {
-        if (i % BoardSize >= 3) {
-            Position.Board[i] = Black;
-        }
+        Position.Board[i] =
+            i % BoardSize >= 3 ? static_cast<std::uint8_t>(Black) : Position.Board[i];
     }
     EXPECT_EQ(Ask("genmove w"), "= pass");
     EXPECT_EQ(Ask("genmove w"), "= pass");
     EXPECT_EQ(Position.GameActive, 0);
-    SetBoard({});
+    SetBoard({});  // the game is over, however many moves there are
     for (const char* move : {"genmove b", "reg_genmove w", "genmove w"}) {
         EXPECT_EQ(Ask(move), "= pass") << move;
     }

@@ -16,7 +16,6 @@ struct Finished {
     std::string err;
 };
 
-// Appends what is there on `fd` to `text`; false at its end.
 bool ReadSome(int fd, std::string& text) {
     char buffer[4096];
     const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -24,12 +23,10 @@ bool ReadSome(int fd, std::string& text) {
     return n > 0;
 }
 
-// Runs talvex-gtp with `input` on its standard input. With `term`, waits (10 s at most) for the
-// first reply and sends SIGTERM before the input ends.
+// Runs talvex-gtp on `input`. With `term`, sends SIGTERM after the first reply (10 s at most).
 Finished RunProgram(std::vector<std::string> arguments, const std::string& input,
                     bool term = false) {
-    // A program that refuses its options exits before reading: writing to it must fail with an
-    // error here, not end the test process.
+    // A program that refuses its options exits before reading: a write must not kill the test.
     signal(SIGPIPE, SIG_IGN);
     int in[2], out[2], err[2];
     EXPECT_EQ(pipe(in) | pipe(out) | pipe(err), 0);

@@ -1,5 +1,4 @@
-# Tests that run talvex-gtp through the Go tools in tools/: matches refereed by GNU Go. Included
-# by tests/gtp/CMakeLists.txt.
+# Matches of talvex-gtp refereed by GNU Go, through tools/gtp_match.py.
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
@@ -12,14 +11,11 @@ if(NOT TALVEX_GNUGO)
     message(STATUS "gnugo not found: the GTP match tests are not registered")
     return()
 endif()
-# Chinese rules: area scoring, as talvex-gtp's own final_score counts. Level 1, because the
-# referee's final_score reads dead stones at its level, which takes seconds a game at the
-# default level 10; legality does not depend on it.
+# Area scoring, as talvex-gtp counts; level 1, as the referee's scoring at level 10 takes seconds.
 set(TALVEX_REFEREE "'${TALVEX_GNUGO}' --mode gtp --chinese-rules --level 1")
 
-# Self-play: every move of both sides accepted by the referee. In every build, so that the
-# sanitizers watch long games of the front-end too. The move limit keeps the games short:
-# talvex-gtp rarely passes, and the referee's scoring of a crowded board is slow.
+# Self-play, every move of both sides accepted by the referee; in every build, for the
+# sanitizers. The move limit keeps games short, as talvex-gtp rarely passes.
 add_test(NAME gtp.selfplay
          COMMAND ${Python3_EXECUTABLE} ${TALVEX_TOOLS_DIR}/gtp_match.py
                  --engine1 "${TALVEX_GTP_COMMAND} --seed 1"
@@ -27,8 +23,7 @@ add_test(NAME gtp.selfplay
                  --referee "${TALVEX_REFEREE}" --games 2 --moves 200 --komi 7.5 --quiet)
 set_tests_properties(gtp.selfplay PROPERTIES TIMEOUT 240)
 
-# Against GNU Go at its weakest level: every move of talvex-gtp accepted by the referee.
-# Only in the plain build: GNU Go's own time dominates, and the sanitizers add nothing there.
+# Against GNU Go at its weakest level; only in the plain build, as GNU Go's time dominates.
 if(TALVEX_SANITIZER STREQUAL "none")
     add_test(NAME gtp.match_gnugo
              COMMAND ${Python3_EXECUTABLE} ${TALVEX_TOOLS_DIR}/gtp_match.py

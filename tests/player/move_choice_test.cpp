@@ -10,32 +10,6 @@ namespace {
 
 using ::PrintTo;
 
-// The point itself and its diagonal neighbours hold human stones, which must not matter.
-struct EyeCase {
-    const char* name;
-    Diagram board;
-    int x;
-    int y;
-    int expected;
-};
-using MachineEye = CaseTest<EyeCase>;
-
-TEST_P(MachineEye, LooksOnlyAtTheNeighboursOnTheBoard) {
-    SetDiagram(GetParam().board);
-    EXPECT_EQ(IsMachineEye(GetParam().x, GetParam().y), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Points, MachineEye,
-    ::testing::Values(EyeCase{"Corner", {"XO", "OX"}, 0, 0, 1},
-                      EyeCase{
-                          "FarCorner", {".................OX", "..................O"}, 18, 0, 1},
-                      EyeCase{"Edge", {"", "", "OX", "XO", "OX"}, 0, 3, 1},
-                      EyeCase{"Centre", {"", ".XOX", ".OXO", ".XOX"}, 2, 2, 1},
-                      EyeCase{"CentreOneEmpty", {"", ".XOX", ".OX.", ".XOX"}, 2, 2, 0},
-                      EyeCase{"CentreOneHuman", {"", ".XXX", ".OXO", ".XOX"}, 2, 2, 0}),
-    CaseName());
-
 struct DriverCase {
     const char* name;
     Diagram board;
@@ -74,16 +48,15 @@ TEST_P(GeneratorOrder, KeepsTheFirstOfTheBestProposals) {
 INSTANTIATE_TEST_SUITE_P(
     Ties, GeneratorOrder,
     ::testing::Values(
-        // Black (8, 2) has two liberties; White on (9, 2) leaves the escape on (8, 3) two, worth
-        // 80 like the opening's corner point. White (8, 1) joining its neighbours on (7, 1)
-        // goes from three liberties to eight, worth only 47.
+        // White on (9, 2) leaves Black (8, 2)'s escape two liberties: 80, as the opening's corner
+        // point. White (8, 1) joining (7, 1)'s neighbours goes from three liberties to eight: 47.
         DriverCase{"CaptureBeforeOpening", {"", "........O", ".......OX", ".......O"}, false,
                    {9, 2, 80, 1}, {7, 1, 47, 1}, {9, 2}},
         // The same, and White (16, 1) in atari gains three liberties on (16, 2): 90.
         DriverCase{"RescueOfGreaterValue", {"...............XXX", "........O......XOX", ".......OX", ".......O"},
                    false, {9, 2, 80, 1}, {16, 2, 90, 1}, {16, 2}},
-        // White (1, 1) has three liberties and gains one on (1, 2): 40. The lone Black (0, 0)
-        // has two: White on (1, 0) leaves Black joining the wall through (0, 1) with four: 40.
+        // White (1, 1) gains a fourth liberty on (1, 2): 40. White on (1, 0) leaves Black (0, 0)
+        // joining the wall through (0, 1) four: 40.
         DriverCase{"CaptureBeforeRescue", {"X.XX", ".OXX", "X...", "X.XX"}, true,
                    {1, 0, 40, 1}, {1, 2, 40, 1}, {1, 0}}),
     CaseName());

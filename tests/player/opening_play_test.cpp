@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -43,30 +42,10 @@ TEST_P(FirstOpeningMove, StartsInTheFirstEmptyCornerMirrored) {
 
 INSTANTIATE_TEST_SUITE_P(
     Corners, FirstOpeningMove,
-    ::testing::Values(FirstMoveCase{"Slot0", {}, 0, 0, {2, 3}},
-                      FirstMoveCase{"Slot7", {}, 7, 0, {2, 2}},
+    ::testing::Values(FirstMoveCase{"Slot7", {}, 7, 0, {2, 2}},
                       FirstMoveCase{"TopRight", {{4, 4}}, 0, 1, {16, 3}},
-                      FirstMoveCase{"BottomLeft", {{4, 4}, {14, 4}}, 0, 2, {2, 15}},
                       FirstMoveCase{"BottomRight", {{4, 4}, {14, 4}, {4, 14}}, 0, 3, {16, 15}}),
     CaseName());
-
-// Slot 0 among the six successors of (3, 3) is (2, 5), then (3, 2) ends the sequence.
-TEST_F(EngineTest, OpeningSequenceFollowsTheTreeAcrossTurnsThenMovesOn) {
-    // rand() % 24 gives both the root's draw (% 8) and the draw among six successors (% 6).
-    std::srand(SeedForDraws({3, 0}, 24));
-    const Point expected[] = {{3, 3}, {2, 5}, {3, 2}};
-    for (int turn = 0; turn < 3; ++turn) {
-        const Proposal p = Propose(FindOpeningOrPatternMove);
-        ASSERT_EQ(p, (Proposal{expected[turn].first, expected[turn].second, 80, 1})) << turn;
-        SetStone(p.x, p.y, Position.MachineColor);
-        EXPECT_EQ(Position.OpeningFlags[SequenceInProgressFlag], turn < 2 ? 1 : 0);
-        // No other corner is looked at while the sequence runs.
-        EXPECT_EQ(Position.OpeningFlags[1], 1);
-    }
-    const Proposal next = Propose(FindOpeningOrPatternMove);
-    EXPECT_EQ(OpeningCorner, 1);
-    EXPECT_TRUE(next.x >= 13 && next.y <= 5) << ::testing::PrintToString(next);
-}
 
 // White (3, 3) has been played in corner 0 and the sequence's next node is (2, 5).
 struct DropCase {
@@ -110,7 +89,7 @@ TEST_P(SidePoints, FollowTheCornersInOrder) {
     const Proposal sidePoints[] = {{3, 9, 80, 1}, {15, 9, 80, 1}, {9, 3, 80, 1}, {9, 15, 80, 1}};
     Place({{0, 0}, {18, 0}, {0, 18}, {18, 18}}, Position.HumanColor);
     Place({sideStones.begin(), sideStones.begin() + taken}, Position.HumanColor);
-    ExpectProposal(Propose(FindOpeningOrPatternMove), taken < 4 ? sidePoints[taken] : Nothing);
+    EXPECT_EQ(Propose(FindOpeningOrPatternMove), taken < 4 ? sidePoints[taken] : Nothing);
     for (int f = 0; f < OpeningFlagCount; ++f) {
         EXPECT_EQ(Position.OpeningFlags[f], f > 5 + taken ? 1 : 0) << "flag " << f;
     }
@@ -120,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(SideAreasTaken, SidePoints, ::testing::Range(0, 5));
 
 TEST_F(EngineTest, OnceTheOpeningIsSpentOnlyPatternsPlay) {
     ConsumeOpeningFlags();
-    EXPECT_EQ(Propose(FindOpeningOrPatternMove), (Proposal{-1, -1, -1, 0}));
+    EXPECT_EQ(Propose(FindOpeningOrPatternMove), Nothing);
     // Corner 0 is still empty, yet the lone stone's extension pattern is what is proposed.
     SetStone(2, 7, Position.MachineColor);
     EXPECT_EQ(Propose(FindOpeningOrPatternMove), (Proposal{3, 3, 82, 1}));

@@ -15,7 +15,7 @@ using RescueReading = CaseTest<RescueCase>;
 TEST_P(RescueReading, ExtendsTheNeediestGroup) {
     SetDiagram(GetParam().board);
     MapBothSides();
-    ExpectProposal(Propose(FindRescueMove), GetParam().expected);
+    EXPECT_EQ(Propose(FindRescueMove), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -23,7 +23,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // White (1, 1) in atari would have three liberties on (1, 2).
         RescueCase{"AtariStoneExtendsToThreeLiberties", {".X", "XOX"}, {1, 2, 90, 1}},
-        RescueCase{"ExtensionToOneLibertyIsNotProposed", {".X", "XOX", "X.X"}, Nothing},
         // White (0, 0) has two liberties, and either extension keeps two.
         RescueCase{"ExtensionThatGainsNothingIsNotProposed", {"O.X", "", "X"}, Nothing},
         // White (1, 0) in atari can only fill (0, 0), which would join the column (0, 1)..(0, 3)

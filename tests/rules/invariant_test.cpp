@@ -10,8 +10,8 @@
 
 namespace {
 
-// Each game runs until the machine's second pass in a row, about 180 turns. Many games in the
-// plain build; a few where sanitizers make every turn ten times slower.
+// Each game runs to the machine's second pass in a row, about 180 turns; fewer games where
+// sanitizers make every turn ten times slower.
 #ifdef TALVEX_SANITIZED_BUILD
 constexpr int Games = 4;
 #else
@@ -19,8 +19,8 @@ constexpr int Games = 24;
 #endif
 constexpr int MaxTurns = 300;
 
-// A uniformly drawn point among those IsForbiddenMove allows; false when there is none.
-// Every refused trial must leave the board as it was.
+// A uniformly drawn point IsForbiddenMove allows, false when there is none; each trial must
+// leave the board as it was.
 bool DrawAllowedPoint(std::mt19937& draw, int* x, int* y, bool* boardKept) {
     std::vector<int> empty;
     for (int i = 0; i < PointCount; ++i) {

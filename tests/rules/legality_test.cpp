@@ -33,7 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ForbiddenCase{"SuicideInTheCorner", {".O", "O."}, 0, 0, -1, -1, Black, 1},
         ForbiddenCase{"FillingOwnLastLiberty", {".XO", "XXO", "OO."}, 0, 0, -1, -1, Black, 1},
-        ForbiddenCase{"SuicideAsWhite", {".X", "X."}, 0, 0, -1, -1, White, 1},
         ForbiddenCase{"OwnLibertyAlwaysAllowed", {".OX", ".X."}, 0, 0, 0, 0, Black, 0},
         ForbiddenCase{"CapturesOneStone", {".OX", "OX."}, 0, 0, -1, -1, Black, 0},
         ForbiddenCase{"RetakesTheKo", {".OX", "OX."}, 0, 0, 0, 0, Black, 1},

@@ -9,8 +9,6 @@
 
 namespace {
 
-using ::PrintTo;
-
 Point HumanKo() {
     return {Position.HumanKoX, Position.HumanKoY};
 }
@@ -96,21 +94,6 @@ TEST_F(PlayTurnTest, MachineStoneElsewhereEndsTheKo) {
     ASSERT_EQ(Position.CapturedHumanStones, 1) << BoardDiagram();
     EXPECT_EQ(HumanKo(), Point(-1, -1));
     EXPECT_EQ(IsForbiddenMove(0, 0), 0) << BoardDiagram();
-}
-
-TEST_F(PlayTurnTest, HumanPassesKeepTheMachineKoAndTheGameGoingOn) {
-    SetBoard({"XO.", ".X."});
-    HumanStone(2, 0);
-    ASSERT_EQ(Position.CapturedMachineStones, 1);
-    for (int turn = 1; turn <= 4; ++turn) {
-        const int whiteBefore = CountStones(White);
-        const int x = HumanPass();
-        EXPECT_GE(x, 0);
-        EXPECT_EQ(CountStones(White), whiteBefore + 1);
-        EXPECT_EQ(Position.MachinePasses, 0);
-        EXPECT_EQ(Position.GameActive, 1);
-        EXPECT_EQ(Point(Position.MachineKoX, Position.MachineKoY), Point(1, 0));
-    }
 }
 
 }  // namespace
