@@ -30,10 +30,7 @@ TEST(RectangleTest, DrawsThePlatformsPixels) {
     } cases[] = {
         {{1, 0, 6, 4}, kPen, kBrush, ".#####. .#ooo#. .#ooo#. .#####."},
         {{1, 0, 6, 4}, std::nullopt, kBrush, ".oooo.. .oooo.. .oooo.. ......."},  // one smaller
-        {{0, 0, 4, 3}, kPen, std::nullopt, "####... #..#... ####... ......."},
-        {{2, 0, 3, 3}, kPen, kBrush, "..#.... ..#.... ..#.... ......."},
-        {{2, 0, 3, 3}, std::nullopt, kBrush, "....... ....... ....... ......."},
-        {{6, 3, 1, 0}, kPen, kBrush, "....... ....... ....... ......."},  // reversed
+        {{6, 3, 1, 0}, kPen, kBrush, "....... ....... ....... ......."},          // reversed
         {{-2, 1, 3, 7}, kPen, kBrush, "....... ###.... oo#.... oo#...."},
     };
     for (const auto& c : cases) {
@@ -41,15 +38,6 @@ TEST(RectangleTest, DrawsThePlatformsPixels) {
         raster::DrawRectangle(raster::CanvasFor(image), c.box, c.pen, c.brush);
         EXPECT_EQ(Art(image), Art(c.expected)) << ::testing::PrintToString(c.box);
     }
-}
-
-TEST(RectangleTest, FillRectIsRightAndBottomExclusiveAndSetPixelIgnoresPixelsOutside) {
-    Framebuffer image(6, 4, kPaper);
-    const Canvas canvas = raster::CanvasFor(image);
-    raster::FillRect(canvas, {1, 1, 4, 3}, kBrush);
-    raster::SetPixel(canvas, 5, 0, kPen);
-    raster::SetPixel(canvas, 6, 0, kPen);
-    EXPECT_EQ(Art(image), Art(".....# .ooo.. .ooo.. ......"));
 }
 
 // Boxes of every width (the parameter) and height from 1 to 15 pixels: symmetric rows, each one
@@ -103,17 +91,10 @@ TEST_P(EllipseShapeTest, IsASymmetricOutlinedShapeFillingItsBox) {
 INSTANTIATE_TEST_SUITE_P(Widths, EllipseShapeTest, ::testing::Range(1, 16));
 
 TEST(EllipseTest, DrawsTheExpectedPixels) {
-    const std::pair<Rect, const char*> cases[] = {
-        {{0, 0, 9, 9},
-         "...###... .##ooo##. .#ooooo#. #ooooooo# #ooooooo# #ooooooo# .#ooooo#. .##ooo##. "
-         "...###..."},
-        {{0, 2, 9, 5}, "......... ......... ..#####.. ##ooooo## ..#####.."},
-    };
-    for (const auto& [box, expected] : cases) {
-        Framebuffer image(box.right, box.bottom, kPaper);
-        raster::DrawEllipse(raster::CanvasFor(image), box, kPen, kBrush);
-        EXPECT_EQ(Art(image), Art(expected));
-    }
+    Framebuffer image(9, 9, kPaper);
+    raster::DrawEllipse(raster::CanvasFor(image), {0, 0, 9, 9}, kPen, kBrush);
+    EXPECT_EQ(Art(image), Art("...###... .##ooo##. .#ooooo#. #ooooooo# #ooooooo# #ooooooo# "
+                              ".#ooooo#. .##ooo##. ...###..."));
 }
 
 // Only the visible rows and columns of a huge box are computed, and nothing overflows.
@@ -232,17 +213,11 @@ TEST(CanvasTest, LogicalCoordinatesAreMovedByTheOriginButTheClipIsNot) {
 }
 
 TEST(CanvasTest, NoFramebufferNoClipOrAnEmptyFramebufferDrawsNothing) {
-    const Canvas nothing;
-    raster::FillRect(nothing, {0, 0, 10, 10}, kPen);
-    raster::DrawEllipse(nothing, {0, 0, 10, 10}, kPen, kBrush);
-    raster::DrawLine(nothing, 0, 0, 10, 10, kPen);
+    raster::DrawEllipse(Canvas{}, {0, 0, 10, 10}, kPen, kBrush);
     Framebuffer image(4, 4, kPaper);
-    const Canvas unclipped{&image, 0, 0, {}};
-    raster::FillRect(unclipped, {0, 0, 4, 4}, kPen);
-    raster::SetPixel(unclipped, 1, 1, kPen);
+    raster::FillRect(Canvas{&image, 0, 0, {}}, {0, 0, 4, 4}, kPen);
     EXPECT_TRUE(PixelsOf(image, kPen).empty());
     Framebuffer empty(-3, 5);
-    EXPECT_EQ(empty.Width() + empty.Height(), 0);
     raster::FillRect(raster::CanvasFor(empty), {-10, -10, 10, 10}, kPen);
 }
 
@@ -251,12 +226,9 @@ TEST(BlitTest, CopiesOnlyWhatIsInsideBothFramebuffers) {
         int x, y, width, height, sourceX, sourceY;
         const char* expected;
     } cases[] = {
-        {1, 1, 4, 3, 0, 0, "...... .#o#o. .oo##. .#ooo. ......"},
-        {0, 0, 4, 4, 2, 1, "##.... oo.... ...... ...... ......"},  // partly outside the source
-        {3, 3, 4, 3, 0, 0, "...... ...... ...... ...#o# ...oo#"},  // past the target's edge
+        {0, 0, 3, 3, -1, -1, "...... .#o... .oo... ...... ......"},  // partly outside the source
+        {3, 3, 4, 3, 0, 0, "...... ...... ...... ...#o# ...oo#"},    // past the target's edge
         {-1, -2, 4, 3, 0, 0, "ooo... ...... ...... ...... ......"},
-        {0, 0, 3, 3, -1, -1, "...... .#o... .oo... ...... ......"},
-        {1, 1, -4, 3, 0, 0, "...... ...... ...... ...... ......"},
         {INT_MAX, 0, 4, 3, INT_MIN, 0, "...... ...... ...... ...... ......"},
     };
     for (const auto& c : cases) {
@@ -345,10 +317,9 @@ TEST_P(RegionTest, AddIntersectOffsetAndBoundsKeepExactlyTheirPixels) {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, RegionTest,
     ::testing::Values(
-        Rects{}, Rects{{0, 0, 4, 4}}, Rects{{0, 0, 0, 5}, {3, 3, 2, 8}},
-        Rects{{0, 0, 6, 6}, {3, 3, 9, 9}}, Rects{{0, 0, 10, 10}, {2, 2, 4, 4}},
-        Rects{{2, 2, 4, 4}, {0, 0, 10, 10}}, Rects{{0, 4, 12, 6}, {5, 0, 7, 12}},
-        Rects{{-8, -8, 8, -4}, {-8, 4, 8, 8}, {-9, -9, 9, 9}},
+        Rects{}, Rects{{0, 0, 0, 5}, {3, 3, 2, 8}}, Rects{{0, 0, 6, 6}, {3, 3, 9, 9}},
+        Rects{{0, 0, 10, 10}, {2, 2, 4, 4}}, Rects{{2, 2, 4, 4}, {0, 0, 10, 10}},
+        Rects{{0, 4, 12, 6}, {5, 0, 7, 12}}, Rects{{-8, -8, 8, -4}, {-8, 4, 8, 8}, {-9, -9, 9, 9}},
         Rects{{0, 0, 3, 3}, {3, 0, 6, 3}, {0, 3, 6, 6}, {1, 1, 5, 5}},
         Rects{{-5, 0, 5, 1}, {-4, 1, 4, 2}, {-3, -1, 3, 5}, {-6, 3, 0, 4}, {2, -6, 9, 0}},
         Rects{{-20, -20, -15, 20}, {-3, -1, 3, 5}, {-6, 3, 0, 4}}));
