@@ -20,12 +20,12 @@ inline constexpr raster::Pixel kBrush = raster::MakePixel(0, 128, 0);
 
 inline std::string Art(const raster::Framebuffer& image) {
     std::string art;
-    for (int y = 0; y < image.Height(); ++y) {
-        art += '\n';
-        for (int x = 0; x < image.Width(); ++x) {
-            const raster::Pixel p = image.At(x, y);
-            art += p == kPaper ? '.' : p == kPen ? '#' : p == kBrush ? 'o' : '?';
-        }
+    for (int i = 0; i < image.Width() * image.Height(); ++i) {
+        const raster::Pixel p = image.At(i % image.Width(), i / image.Width());
+        art += std::string(i % image.Width() == 0, '\n') + (p == kPaper   ? '.'
+                                                            : p == kPen   ? '#'
+                                                            : p == kBrush ? 'o'
+                                                                          : '?');
     }
     return art;
 }
@@ -54,11 +54,9 @@ using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
 
 inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel color) {
     PixelSet pixels;
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            if (image.At(x, y) == color) {
-                pixels.emplace(x, y);
-            }
+    for (int i = 0; i < image.Width() * image.Height(); ++i) {
+        if (image.At(i % image.Width(), i / image.Width()) == color) {
+            pixels.emplace(i % image.Width(), i / image.Width());
         }
     }
     return pixels;
