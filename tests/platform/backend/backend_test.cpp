@@ -52,7 +52,7 @@ TEST(KeyMapTest, DesktopKeysGiveThePhonesKeysOrNothing) {
     EXPECT_EQ(PhoneKeyFor(SDLK_MINUS, SDL_SCANCODE_MINUS), std::nullopt);
 }
 
-// The events the live tests cannot send: natural scrolling flips the wheel.
+// What the live tests cannot send: natural scrolling flips the wheel.
 TEST(EventMapTest, EachEventIsInputWindowWorkOrNothing) {
     constexpr Uint32 kWake = SDL_USEREVENT + 7;
     SDL_Event event{};
@@ -68,8 +68,8 @@ TEST(EventMapTest, EachEventIsInputWindowWorkOrNothing) {
     EXPECT_EQ(TranslateEvent(event, kWake).action, EventAction::Ignore);
 }
 
-// The largest whole scale that fits, centred (beyond the window when it is too small); every
-// screen pixel maps there and back, and the border is no pixel of the screen.
+// The largest whole scale that fits, centred (past the window's edges when it is too small);
+// every screen pixel maps there and back, and the border is no pixel of the screen.
 TEST(ScreenLayoutTest, ScalesCentresAndMapsEveryPixelThereAndBack) {
     for (const auto& [width, height, scale, left, top] :
          {std::array{600, 800, 3, 36, 70}, {100, 100, 1, -38, -60}}) {
@@ -157,12 +157,11 @@ TEST_F(WakeTest, WakesKeepTheirPlaceAmongInputAndThoseBeforeAReadAreReadAsOne) {
     EXPECT_EQ(Next(), KeyDown(0x26));
     EXPECT_EQ(Next(), OfKind(InputKind::Wake));
     EXPECT_EQ(Next(), KeyDown(0x28));
-    std::thread waker([this] {
+    std::thread([this] {
         for (int i = 0; i < 1000; ++i) {
             backend_->Wake();
         }
-    });
-    waker.join();
+    }).join();
     EXPECT_EQ(Next(0), OfKind(InputKind::Wake));
     EXPECT_EQ(Next(0), std::nullopt);
     backend_->Wake();
@@ -207,15 +206,15 @@ void ExpectWindowShows(const raster::Framebuffer& frame) {
     SDL_Surface* surface = SDL_GetWindowSurface(Window());
     ASSERT_NE(surface, nullptr);
     const ScreenLayout layout(surface->w, surface->h, frame.Width(), frame.Height());
+    const int bytes = surface->format->BytesPerPixel;
     int wrong = 0;
     for (int y = 0; y < surface->h; ++y) {
         for (int x = 0; x < surface->w; ++x) {
             Uint8 r = 0, g = 0, b = 0;
             Uint32 shown = 0;
             std::memcpy(&shown,
-                        static_cast<const Uint8*>(surface->pixels) + y * surface->pitch +
-                            x * surface->format->BytesPerPixel,
-                        surface->format->BytesPerPixel);
+                        static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bytes,
+                        bytes);
             SDL_GetRGB(shown, surface->format, &r, &g, &b);
             const auto at = layout.ToScreen(x, y);
             wrong += raster::MakePixel(r, g, b) != (at ? frame.At(at->x, at->y) : 0);
@@ -226,8 +225,11 @@ void ExpectWindowShows(const raster::Framebuffer& frame) {
 
 using FrameTest = BackendTest;
 
-// In full, after presents that change single pixels, and after resizes larger and smaller.
+// In full, after presents that change single pixels, and after resizes larger and smaller. A
+// process that ends before its first frame (a second start) shows no window.
 TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
+    EXPECT_TRUE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_HIDDEN) << "shown without a frame";
+    EXPECT_EQ(CreateSdlBackend(kWidth, kHeight), nullptr) << "a second backend at once";
     raster::Framebuffer frame(kWidth, kHeight);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
@@ -236,6 +238,7 @@ TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
     }
     backend_->Present(frame);
     ExpectWindowShows(frame);
+    EXPECT_FALSE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_HIDDEN);
     EXPECT_TRUE(backend_->LastFrame() == frame);
     frame.Set(kWidth - 1, 0, raster::MakePixel(9, 9, 9));
     frame.Set(0, kHeight - 1, raster::MakePixel(7, 7, 7));
@@ -248,27 +251,6 @@ TEST_F(FrameTest, TheWindowShowsTheFrameScaledAndCentredInAnySize) {
         backend_->Present(frame);
         ExpectWindowShows(frame);
     }
-}
-
-// One backend per process: a second is refused while the first lives, and a new one after it
-// reads nothing the last left. A process that ends before its first frame (a second start)
-// shows no window; a raise shows it.
-TEST(BackendLifetimeTest, OneBackendAtATimeEachStartingClean) {
-    EXPECT_FALSE(InjectDesktopKey(SDLK_UP, true)) << "injected without a backend";
-    EXPECT_EQ(CreateSdlBackend(0, kHeight), nullptr);
-    auto first = CreateSdlBackend(kWidth, kHeight);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(CreateSdlBackend(kWidth, kHeight), nullptr);
-    ASSERT_TRUE(InjectDesktopKey(SDLK_UP, true));
-    first->Wake();
-    first.reset();
-    auto second = CreateSdlBackend(kWidth, kHeight);
-    ASSERT_NE(second, nullptr);
-    InputEvent event;
-    EXPECT_FALSE(second->WaitInput(&event, 0));
-    EXPECT_TRUE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_HIDDEN) << "shown without a frame";
-    second->Raise();
-    EXPECT_FALSE(SDL_GetWindowFlags(Window()) & SDL_WINDOW_HIDDEN);
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-// GDI through the API on a window's device context: objects, shapes and BitBlt.
-#include <cstdint>
-
-#include "platform/resource_module.h"
+// GDI through the API on a window's device context: objects' lifetimes and the shapes' edges.
 #include "tests/platform/core/core_test_support.h"
 
 namespace core_test {
@@ -76,50 +73,6 @@ TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
     const raster::Framebuffer before = screen::Frame();
     Rectangle(dc_, -10, -10, 300, 300);
     EXPECT_EQ(ChangedBounds(before, screen::Frame()), screen::ClientArea);
-}
-
-// A 4 × 2 bitmap file of 4 bits a pixel, eight colours.
-// clang-format off
-constexpr std::uint8_t SmallBmp[] = {
-    'B', 'M', 94, 0, 0, 0, 0, 0, 0, 0, 86, 0, 0, 0,                  // file header, 94 bytes
-    40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 4, 0, 0, 0, 0, 0,     // 4 × 2, 4 bits
-    8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0,  // 8 colours
-    0, 0, 0, 0, 0, 255, 255, 0, 255, 255, 0, 0, 255, 0, 255, 0,      // black yellow cyan magenta
-    0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0,      // red green blue white
-    0x01, 0x23, 0, 0,                                                // bottom row: colours 0-3
-    0x45, 0x67, 0, 0,                                                // top row: colours 4-7
-};
-// clang-format on
-
-TEST_F(GdiTest, BitBltCopiesABitmapSelectedIntoAMemoryContext) {
-    static const PlatformResource entry{resource_type::Bitmap, 1, SmallBmp, sizeof SmallBmp};
-    static const PlatformResourceModule module{&entry, 1};
-    HBITMAP bitmap = LoadBitmapW(&module, MAKEINTRESOURCEW(1));
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP info{};
-    EXPECT_EQ(GetObjectW(bitmap, 4, &info), 0) << "wrote past a small buffer";
-    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmWidth * 10 + info.bmHeight, 42);
-
-    HDC memory = CreateCompatibleDC(dc_);
-    EXPECT_EQ(SelectObject(dc_, bitmap), nullptr) << "a window context took a bitmap";
-    HGDIOBJ original = SelectObject(memory, bitmap);
-    EXPECT_NE(original, nullptr);
-    const raster::Rect copied = Drawn([&] {
-        EXPECT_TRUE(BitBlt(dc_, 100, 100, 4, 2, memory, 0, 0, SRCCOPY));
-        EXPECT_FALSE(BitBlt(dc_, 0, 0, 4, 2, memory, 0, 0, 0)) << "an unknown raster operation";
-    });
-    EXPECT_EQ(copied, (raster::Rect{100, 100, 104, 102}));
-    const raster::Pixel top[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-    const raster::Pixel bottom[] = {0x000000, 0xFFFF00, 0x00FFFF, 0xFF00FF};
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(ClientPixel(100 + x, 100), top[x]) << x;
-        EXPECT_EQ(ClientPixel(100 + x, 101), bottom[x]) << x;
-    }
-    EXPECT_FALSE(DeleteObject(bitmap)) << "deleted while selected";
-    SelectObject(memory, original);
-    EXPECT_TRUE(DeleteDC(memory));
-    EXPECT_TRUE(DeleteObject(bitmap));
 }
 
 }  // namespace

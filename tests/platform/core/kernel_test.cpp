@@ -1,7 +1,6 @@
-// Kernel services: threads' stacks, the named mutex, the screen at the process's end; and a single
+// Kernel services: the named mutex, the screen at the process's end; and a single
 // instance across processes, with a real program.
 #include <gtest/gtest.h>
-#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -18,7 +17,6 @@
 #include <vector>
 
 #include "platform/backend/backend.h"
-#include "platform/core/kernel_object.h"
 #include "platform/core/runtime_dir.h"
 #include "platform/core/screen.h"
 #include "platform/windows.h"
@@ -119,34 +117,6 @@ TEST_F(CrossProcessTest, KilledInstanceLeavesNoStaleLockOrWindow) {
     EXPECT_EQ(GuardError(), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(FindWindowW(L"Single", L"Single"), nullptr);
     EXPECT_FALSE(SetForegroundWindow(WithOwnedWindows(found)));
-}
-
-// A few hundred bytes a frame, 361 deep (a flood fill over a 19 × 19 board): more than the
-// small stacks a thread would get if the minimum were not applied.
-int Recurse(int depth) {
-    volatile char frame[384];
-    frame[depth % sizeof frame] = static_cast<char>(depth);
-    return depth == 0 ? frame[0] : Recurse(depth - 1) + frame[depth % sizeof frame];
-}
-
-DWORD StackBytes(LPVOID parameter) {
-    pthread_attr_t attributes;
-    if (pthread_getattr_np(pthread_self(), &attributes) == 0) {
-        pthread_attr_getstacksize(&attributes, static_cast<std::size_t*>(parameter));
-        pthread_attr_destroy(&attributes);
-    }
-    return static_cast<DWORD>(Recurse(360));
-}
-
-TEST(ThreadStackTest, AThreadHasAtLeastAMegabyteOfStackWhateverItAsks) {
-    for (DWORD asked : {0u, 16u << 10}) {
-        std::size_t bytes = 0;
-        HANDLE thread = CreateThread(nullptr, asked, StackBytes, &bytes, 0, nullptr);
-        ASSERT_NE(thread, nullptr);
-        ASSERT_TRUE(kernel_objects::WaitForThreads(20000));
-        EXPECT_GE(bytes, std::size_t{1} << 20) << asked;
-        EXPECT_TRUE(CloseHandle(thread));
-    }
 }
 
 class NamedMutexTest : public ::testing::TestWithParam<const wchar_t*> {};

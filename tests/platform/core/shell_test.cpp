@@ -1,5 +1,5 @@
 // The shell: a modal spinner dialog (its result, keys kept from the owner, Back), the soft keys
-// and their popup, the title bar.
+// and their popup.
 #include <iterator>
 #include <string>
 
@@ -14,10 +14,9 @@ namespace {
 namespace rf = resource_format;
 
 constexpr WORD QuitCommand = 1001, ThirdCommand = 1004;
-constexpr WORD DoneCommand = 2001, OnlyCommand = 3001;
-constexpr WORD MainBar = 100;        // left key Quit; right key a popup of three commands
-constexpr WORD DialogBar = 101;      // Done
-constexpr WORD EmptyPopupBar = 102;  // its drop-down key's popup has no items
+constexpr WORD DoneCommand = 2001;
+constexpr WORD MainBar = 100;    // left key Quit; right key a popup of three commands
+constexpr WORD DialogBar = 101;  // Done
 
 constexpr auto QuitLabel = rf::Freeze<[] { return rf::String(L"Quit"); }>();
 constexpr auto MenuLabel = rf::Freeze<[] { return rf::String(L"Menu"); }>();
@@ -32,10 +31,6 @@ constexpr auto DialogMenu = rf::Freeze<[] { return rf::Menu({{L"Done", DoneComma
 constexpr auto DialogKeys = rf::Freeze<[] {
     return rf::SoftKeyBar(DialogBar, {{DoneCommand, 2}});
 }>();
-constexpr auto EmptyMenu = rf::Freeze<[] { return rf::Menu({{L"Only", OnlyCommand, {}}}); }>();
-constexpr auto EmptyKeys = rf::Freeze<[] {
-    return rf::SoftKeyBar(EmptyPopupBar, {{OnlyCommand, 2, 0x10, 0xFFFF}, {0, 3, 0x18, 0}});
-}>();
 
 template <typename Array>
 constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
@@ -44,10 +39,9 @@ constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
 
 namespace type = resource_type;
 constexpr PlatformResource Table[] = {
-    Entry(type::String, 2, QuitLabel),           Entry(type::String, 3, MenuLabel),
-    Entry(type::Menu, MainBar, MainMenu),        Entry(type::RcData, MainBar, MainKeys),
-    Entry(type::Menu, DialogBar, DialogMenu),    Entry(type::RcData, DialogBar, DialogKeys),
-    Entry(type::Menu, EmptyPopupBar, EmptyMenu), Entry(type::RcData, EmptyPopupBar, EmptyKeys),
+    Entry(type::String, 2, QuitLabel),        Entry(type::String, 3, MenuLabel),
+    Entry(type::Menu, MainBar, MainMenu),     Entry(type::RcData, MainBar, MainKeys),
+    Entry(type::Menu, DialogBar, DialogMenu), Entry(type::RcData, DialogBar, DialogKeys),
 };
 const PlatformResourceModule Resources{Table, std::size(Table)};
 
@@ -111,7 +105,9 @@ struct KeysCase {
     friend void PrintTo(const KeysCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class DialogKeysTest : public ScreenTest, public ::testing::WithParamInterface<KeysCase> {};
+template <typename Case>
+class ShellTest : public ScreenTest, public ::testing::WithParamInterface<Case> {};
+using DialogKeysTest = ShellTest<KeysCase>;
 
 // Keys for the dialog are queued before it starts: it runs its own loop until it ends. They go
 // to the dialog, not its owner, until it ends.
@@ -142,23 +138,6 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"OverriddenBackNotifies", {SDLK_ESCAPE}, true, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class ShellTest : public ScreenTest {
-  protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        main_ = CreateProbe(L"Main");
-        ASSERT_NE(CreateBar(main_, MainBar), nullptr);
-        RunUntilIdle();
-        received.clear();
-        before_ = screen::Shown();
-    }
-    // Where the shown screen differs from how it was before the test acted.
-    raster::Rect ShownChanges() const { return ChangedBounds(before_, screen::Shown()); }
-
-    HWND main_ = nullptr;
-    raster::Framebuffer before_;
-};
-
 constexpr int LeftLabel = -1;  // clicks on the soft keys' labels
 constexpr int RightLabel = -2;
 
@@ -170,11 +149,15 @@ struct SoftKeyCase {
     friend void PrintTo(const SoftKeyCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class SoftKeyTest : public ShellTest, public ::testing::WithParamInterface<SoftKeyCase> {};
+using SoftKeyTest = ShellTest<SoftKeyCase>;
 
 // The left key gives its command; the right one opens the popup, whose keys choose or close.
 TEST_P(SoftKeyTest, KeysAndClicksChooseCommands) {
+    HWND main = CreateProbe(L"Main");
+    ASSERT_NE(CreateBar(main, MainBar), nullptr);
+    RunUntilIdle();
     const raster::Framebuffer frame = screen::Frame();
+    const raster::Framebuffer shown = screen::Shown();
     for (int key : GetParam().keys) {
         if (key < 0) {
             ASSERT_TRUE(backend::InjectClick(key == LeftLabel ? 10 : 165, 210));
@@ -183,13 +166,13 @@ TEST_P(SoftKeyTest, KeysAndClicksChooseCommands) {
         }
     }
     RunUntilIdle();
-    EXPECT_EQ(ReceivedParams(WM_COMMAND, main_), GetParam().commands);
+    EXPECT_EQ(ReceivedParams(WM_COMMAND, main), GetParam().commands);
+    const raster::Rect changed = ChangedBounds(shown, screen::Shown());
     if (!GetParam().popupOpen) {
-        EXPECT_TRUE(ShownChanges().IsEmpty()) << "the popup is still shown";
+        EXPECT_TRUE(changed.IsEmpty()) << "the popup is still shown";
         return;
     }
     // Right-aligned, standing on the soft-key bar, over the window's untouched pixels.
-    const raster::Rect changed = ShownChanges();
     EXPECT_EQ(changed.bottom, screen::SoftKeyBar.top);
     EXPECT_EQ(changed.right, screen::Width);
     EXPECT_GT(changed.left, screen::Width / 4);
@@ -207,27 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
         SoftKeyCase{"BackClosesWithNoCommand", {SDLK_F2, SDLK_ESCAPE}, {}, false},
         SoftKeyCase{"DigitBeyondTheItems", {SDLK_F2, SDLK_9, SDLK_ESCAPE}, {}, false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// The title follows the active window.
-TEST_F(ShellTest, TheTitleBarShowsTheActiveWindowsTitle) {
-    HWND other = CreateProbe(L"Another window");
-    RunUntilIdle();
-    EXPECT_FALSE(raster::Intersect(ShownChanges(), screen::TitleBar).IsEmpty());
-    DestroyWindow(other);
-    RunUntilIdle();
-    EXPECT_TRUE(ShownChanges().IsEmpty()) << "the main window's title did not come back";
-}
-
-// A drop-down key whose popup has no items: nothing to show, nothing to choose.
-TEST_F(ScreenTest, DropDownKeyWithAnEmptyPopupIsHarmless) {
-    HWND owner = CreateProbe();
-    ASSERT_NE(CreateBar(owner, EmptyPopupBar), nullptr);
-    RunUntilIdle();
-    Press({SDLK_F2, SDLK_DOWN, SDLK_UP, SDLK_RETURN, SDLK_1, SDLK_ESCAPE, SDLK_F1});
-    RunUntilIdle();
-    EXPECT_EQ(ReceivedParams(WM_COMMAND), std::vector<WPARAM>{OnlyCommand})
-        << "the bar stopped working";
-}
 
 }  // namespace
 }  // namespace core_test

@@ -21,23 +21,13 @@ using raster::Framebuffer;
 using raster::Rect;
 using namespace raster_test;
 
+// Without a pen one pixel smaller; a reversed box draws nothing.
 TEST(RectangleTest, DrawsThePlatformsPixels) {
-    const struct {
-        Rect box;
-        raster::PenColor pen;
-        raster::BrushColor brush;
-        const char* expected;
-    } cases[] = {
-        {{1, 0, 6, 4}, kPen, kBrush, ".#####. .#ooo#. .#ooo#. .#####."},
-        {{1, 0, 6, 4}, std::nullopt, kBrush, ".oooo.. .oooo.. .oooo.. ......."},  // one smaller
-        {{6, 3, 1, 0}, kPen, kBrush, "....... ....... ....... ......."},          // reversed
-        {{-2, 1, 3, 7}, kPen, kBrush, "....... ###.... oo#.... oo#...."},
-    };
-    for (const auto& c : cases) {
-        Framebuffer image(7, 4, kPaper);
-        raster::DrawRectangle(raster::CanvasFor(image), c.box, c.pen, c.brush);
-        EXPECT_EQ(Art(image), Art(c.expected)) << ::testing::PrintToString(c.box);
-    }
+    Framebuffer image(7, 4, kPaper);
+    raster::DrawRectangle(raster::CanvasFor(image), {1, 0, 6, 4}, kPen, kBrush);
+    raster::DrawRectangle(raster::CanvasFor(image), {1, 0, 6, 4}, std::nullopt, kPaper);
+    raster::DrawRectangle(raster::CanvasFor(image), {6, 3, -2, 1}, kPen, kBrush);
+    EXPECT_EQ(Art(image), Art(".....#. .....#. .....#. .#####."));
 }
 
 // Boxes of every width (the parameter) and height from 1 to 15 pixels: symmetric rows, each one
@@ -53,8 +43,7 @@ TEST_P(EllipseShapeTest, IsASymmetricOutlinedShapeFillingItsBox) {
         const auto at = [&](int x, int y) {
             return image.Contains(x, y) ? image.At(x, y) : kPaper;
         };
-        int previousWidth = 0;
-        for (int y = 0; y < 20; ++y) {
+        for (int y = 0, previousWidth = 0; y < 20; ++y) {
             int runs = 0;
             int width = 0;
             for (int x = 0; x < 20; ++x) {
@@ -90,13 +79,6 @@ TEST_P(EllipseShapeTest, IsASymmetricOutlinedShapeFillingItsBox) {
 
 INSTANTIATE_TEST_SUITE_P(Widths, EllipseShapeTest, ::testing::Range(1, 16));
 
-TEST(EllipseTest, DrawsTheExpectedPixels) {
-    Framebuffer image(9, 9, kPaper);
-    raster::DrawEllipse(raster::CanvasFor(image), {0, 0, 9, 9}, kPen, kBrush);
-    EXPECT_EQ(Art(image), Art("...###... .##ooo##. .#ooooo#. #ooooooo# #ooooooo# #ooooooo# "
-                              ".#ooooo#. .##ooo##. ...###..."));
-}
-
 // Only the visible rows and columns of a huge box are computed, and nothing overflows.
 TEST(EllipseTest, HugeBoxesFinishAndFillTheVisibleMiddle) {
     Framebuffer image(8, 8, kPaper);
@@ -116,8 +98,7 @@ TEST_P(LineTest, OnePixelPerStepNearestTheExactLineFromTheStartLeavingOutTheEnd)
     Framebuffer image(16, 16, kPaper);
     raster::DrawLine(raster::CanvasFor(image), 8, 8, endX, endY, kPen);
     SCOPED_TRACE(Art(image));
-    const int dx = endX - 8;
-    const int dy = endY - 8;
+    const int dx = endX - 8, dy = endY - 8;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int steps = std::max(std::abs(dx), std::abs(dy));
     const int direction = (xMajor ? dx : dy) < 0 ? -1 : 1;
@@ -212,15 +193,6 @@ TEST(CanvasTest, LogicalCoordinatesAreMovedByTheOriginButTheClipIsNot) {
     EXPECT_EQ(Art(image), Art("oo...... oo...... ...####. ...#oo#. ...####. ........"));
 }
 
-TEST(CanvasTest, NoFramebufferNoClipOrAnEmptyFramebufferDrawsNothing) {
-    raster::DrawEllipse(Canvas{}, {0, 0, 10, 10}, kPen, kBrush);
-    Framebuffer image(4, 4, kPaper);
-    raster::FillRect(Canvas{&image, 0, 0, {}}, {0, 0, 4, 4}, kPen);
-    EXPECT_TRUE(PixelsOf(image, kPen).empty());
-    Framebuffer empty(-3, 5);
-    raster::FillRect(raster::CanvasFor(empty), {-10, -10, 10, 10}, kPen);
-}
-
 TEST(BlitTest, CopiesOnlyWhatIsInsideBothFramebuffers) {
     const struct {
         int x, y, width, height, sourceX, sourceY;
@@ -255,11 +227,8 @@ using Inside = std::function<bool(int, int)>;
 // The pixels of -24..23 × -24..23 for which `inside` holds, as a picture.
 std::string Picture(const Inside& inside) {
     std::string picture;
-    for (int y = -24; y < 24; ++y) {
-        for (int x = -24; x < 24; ++x) {
-            picture += inside(x, y) ? '#' : '.';
-        }
-        picture += '\n';
+    for (int i = 0; i < 48 * 48; ++i) {
+        picture += std::string(i % 48 == 0, '\n') + (inside(i % 48 - 24, i / 48 - 24) ? '#' : '.');
     }
     return picture;
 }
@@ -331,18 +300,13 @@ TEST(RegionEdgeTest, TouchingRepeatedNeighbouringAndFarRectangles) {
     EXPECT_TRUE(region.Bounds().IsEmpty());
 
     // Update regions grow by repeated and neighbouring invalidations; they must stay short.
-    for (int i = 0; i < 50; ++i) {
-        region.Add(Rect{0, 0, 10, 10});
-    }
-    EXPECT_EQ(region.Rects().size(), 1u);
-    Region row;
     for (int x = 0; x < 176; ++x) {
-        row.Add(Rect{x, 0, x + 1, 1});
+        region.Add(Rect{x, 0, x + 1, 1});
+        region.Add(Rect{0, 0, 1, 1});
     }
-    EXPECT_EQ(row.Rects(), (Rects{{0, 0, 176, 1}}));
-    row.Add(Rect{3, 5, 9, 8});
-    row.Add(Rect{-1, -1, 200, 20});
-    EXPECT_EQ(row.Rects(), (Rects{{-1, -1, 200, 20}}));
+    EXPECT_EQ(region.Rects(), (Rects{{0, 0, 176, 1}}));
+    region.Add(Rect{-1, -1, 200, 20});
+    EXPECT_EQ(region.Rects(), (Rects{{-1, -1, 200, 20}}));
 
     // Offsets saturate at the integer limits instead of overflowing.
     Region high(Rect{INT_MAX - 4, 0, INT_MAX, 4});

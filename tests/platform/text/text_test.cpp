@@ -14,7 +14,6 @@
 #include "platform/text/font.h"
 #include "platform/text/font_face.h"
 #include "platform/text/font_match.h"
-#include "platform/text/glyph_blend.h"
 #include "platform/text/text_layout.h"
 #include "platform/text/text_measure.h"
 #include "platform/win_gdi.h"
@@ -187,36 +186,6 @@ TEST(FontMetricsTest, HeightsAndSharing) {
     }
     EXPECT_EQ(Open(Request("Nina", 12)), Open(Request("Nina", 12)));
     EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", -12)));
-}
-
-// A 3 × 2 glyph (full, none, half / half, full, full) through the canvas's origin and clip.
-TEST(GlyphBlendTest, WritesCoverageWhereTheOriginPutsItAndOnlyWhereTheCanvasMayWrite) {
-    constexpr Pixel kUnder = MakePixel(200, 200, 200);
-    text::Glyph glyph;
-    glyph.width = 3;
-    glyph.rows = 2;
-    glyph.coverage = {255, 0, 128, 128, 255, 255};
-    raster::Framebuffer image(10, 10, kUnder);
-    raster::Canvas canvas = raster::CanvasFor(image);
-    canvas.originX = 3;
-    canvas.originY = 4;
-    image.Set(5, 4, MakePixel(0, 0, 250));
-    text::BlendGlyph(canvas, glyph, 0, 0, 0);
-    EXPECT_EQ(image.At(3, 4), 0u);
-    EXPECT_EQ(image.At(4, 4), kUnder);
-    EXPECT_EQ(image.At(5, 4), MakePixel(0, 0, 125)) << "mixed with what was there";
-    EXPECT_EQ(image.At(3, 5), text::Blend(kUnder, 0, 128));
-    EXPECT_EQ(raster_test::ChangedBounds(raster::Framebuffer(10, 10, kUnder), image),
-              (raster::Rect{3, 4, 6, 6}));
-
-    image.Fill(kUnder);
-    canvas = raster::CanvasFor(image);
-    canvas.clip = raster::Region(raster::Rect{0, 0, 10, 1});
-    text::BlendGlyph(canvas, glyph, 8, 0, 0);
-    text::BlendGlyph(canvas, glyph, -2, -1, 0);
-    EXPECT_EQ(raster_test::ChangedBounds(raster::Framebuffer(10, 10, kUnder), image),
-              (raster::Rect{0, 0, 9, 1}));
-    EXPECT_EQ(image.At(8, 0), 0u);
 }
 
 // Fonts are opened on one thread and drawn with on others (the painter and the dialogs): what
