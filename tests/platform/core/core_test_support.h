@@ -46,9 +46,8 @@ inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 inline std::vector<WPARAM> ReceivedParams(UINT message, HWND window = nullptr) {
     std::vector<WPARAM> values;
     for (const auto& r : received) {
-        if (r.message == message && (window == nullptr || r.window == window)) {
-            values.push_back(r.wParam);
-        }
+        values.insert(values.end(), r.message == message && (!window || r.window == window),
+                      r.wParam);
     }
     return values;
 }
@@ -93,8 +92,7 @@ inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
 // The events wait in SDL's queue for the next loop.
 inline void Press(const std::vector<int>& keys) {
     for (int key : keys) {
-        ASSERT_TRUE(backend::InjectDesktopKey(key, true));
-        ASSERT_TRUE(backend::InjectDesktopKey(key, false));
+        ASSERT_TRUE(backend::InjectDesktopKey(key, true) && backend::InjectDesktopKey(key, false));
     }
 }
 

@@ -113,16 +113,14 @@ TEST_P(PaintTest, BeginPaintClipsToTheAccumulatedUpdateRegionErasedWhenAsked) {
     InvalidateRect(window, &b, FALSE);
     RunUntilIdle();
     EXPECT_EQ(painted, (std::vector<raster::Rect>{{10, 10, 140, 170}, {20, 15, 22, 17}}));
-    const auto in = [](const RECT& r, int x, int y) {
-        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
-    };
+    raster::Region dirty(raster::Rect{10, 10, 30, 20});
+    dirty.Add(raster::Rect{100, 120, 140, 170});
     for (int y = 0; y < screen::ClientArea.Height(); ++y) {
         for (int x = 0; x < screen::Width; ++x) {
-            const bool dirty = in(a, x, y) || in(b, x, y);
             const COLORREF erased = GetParam() ? ProbeBackground : Black;
-            ASSERT_EQ(ClientPixel(x, y), PixelOf(!dirty               ? Black
-                                                 : x >= 12 && y >= 12 ? Red
-                                                                      : erased))
+            ASSERT_EQ(ClientPixel(x, y), PixelOf(!dirty.Contains(x, y) ? Black
+                                                 : x >= 12 && y >= 12  ? Red
+                                                                       : erased))
                 << x << "," << y;
         }
     }

@@ -67,20 +67,12 @@ constexpr auto Spinner = rf::Freeze<[] {
 }>();
 // clang-format on
 
-int hotkeys = 0;  // WM_HOTKEY messages the dialog saw
-
-// Red, Green, Blue in the spinner; Done returns the selected index; lParam asks the bar to
-// notify Back rather than cancel.
-BOOL SpinnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+// Red, Green, Blue in the spinner; Done returns the selected index.
+BOOL SpinnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         SHINITDLGINFO init{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN};
         SHInitDialog(&init);
-        HWND bar = CreateBar(dialog, DialogBar);
-        if (lParam != 0) {
-            SendMessageW(
-                bar, SHCMBM_OVERRIDEKEY, VK_TBACK,
-                MAKELPARAM(SHMBOF_NODEFAULT | SHMBOF_NOTIFY, SHMBOF_NODEFAULT | SHMBOF_NOTIFY));
-        }
+        CreateBar(dialog, DialogBar);
         for (const wchar_t* item : {L"Red", L"Green", L"Blue"}) {
             SendDlgItemMessageW(dialog, SpinnerList, LB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(item));
@@ -90,9 +82,6 @@ BOOL SpinnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_COMMAND && wParam == DoneCommand) {
         EndDialog(dialog, SendDlgItemMessageW(dialog, SpinnerList, LB_GETCURSEL, 0, 0));
-    } else if (message == WM_HOTKEY && HIWORD(lParam) == VK_TBACK) {
-        ++hotkeys;
-        EndDialog(dialog, 3);
     }
     return FALSE;
 }
@@ -100,7 +89,6 @@ BOOL SpinnerProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
 struct KeysCase {
     const char* name;
     std::vector<int> keys;
-    bool overrideBack;
     INT_PTR result;
     friend void PrintTo(const KeysCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -115,13 +103,11 @@ TEST_P(DialogKeysTest, KeysGiveTheResultAndReachTheOwnerOnlyAfterwards) {
     HWND owner = CreateProbe(L"Owner");
     RunUntilIdle();
     received.clear();
-    hotkeys = 0;
     Press(GetParam().keys);
     EXPECT_EQ(
         DialogBoxIndirectParamW(&Resources, reinterpret_cast<const DLGTEMPLATE*>(Spinner.data()),
-                                owner, SpinnerProc, GetParam().overrideBack),
+                                owner, SpinnerProc, 0),
         GetParam().result);
-    EXPECT_EQ(hotkeys, GetParam().overrideBack ? 1 : 0);
     EXPECT_TRUE(ReceivedParams(WM_KEYDOWN, owner).empty());
     EXPECT_EQ(windows::Active(), owner) << "the keys went further than the dialog";
     Press({SDLK_RIGHT});
@@ -131,11 +117,10 @@ TEST_P(DialogKeysTest, KeysGiveTheResultAndReachTheOwnerOnlyAfterwards) {
 
 INSTANTIATE_TEST_SUITE_P(
     Core, DialogKeysTest,
-    ::testing::Values(
-        KeysCase{"RightWraps", {SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_F1}, false, 0},
-        KeysCase{"LeftWraps", {SDLK_LEFT, SDLK_F1}, false, 2},
-        KeysCase{"BackCancels", {SDLK_RIGHT, SDLK_ESCAPE}, false, IDCANCEL},
-        KeysCase{"OverriddenBackNotifies", {SDLK_ESCAPE}, true, 3}),
+    ::testing::Values(KeysCase{"RightWraps", {SDLK_RIGHT, SDLK_RIGHT, SDLK_RIGHT, SDLK_F1}, 0},
+                      KeysCase{"LeftWraps", {SDLK_LEFT, SDLK_F1}, 2},
+                      KeysCase{"BackCancels", {SDLK_RIGHT, SDLK_ESCAPE}, IDCANCEL}),
+
     [](const auto& info) { return std::string(info.param.name); });
 
 constexpr int LeftLabel = -1;  // clicks on the soft keys' labels

@@ -17,15 +17,16 @@ namespace raster_test {
 inline constexpr raster::Pixel kPaper = raster::MakePixel(255, 255, 255);
 inline constexpr raster::Pixel kPen = raster::MakePixel(0, 0, 0);
 inline constexpr raster::Pixel kBrush = raster::MakePixel(0, 128, 0);
+inline constexpr std::string_view kInks = ".#o";
+inline constexpr raster::Pixel kColours[] = {kPaper, kPen, kBrush};
 
 inline std::string Art(const raster::Framebuffer& image) {
     std::string art;
     for (int i = 0; i < image.Width() * image.Height(); ++i) {
-        const raster::Pixel p = image.At(i % image.Width(), i / image.Width());
-        art += std::string(i % image.Width() == 0, '\n') + (p == kPaper   ? '.'
-                                                            : p == kPen   ? '#'
-                                                            : p == kBrush ? 'o'
-                                                                          : '?');
+        const auto k =
+            std::find(kColours, kColours + 3, image.At(i % image.Width(), i / image.Width())) -
+            kColours;
+        art += std::string(i % image.Width() == 0, '\n') + (k < 3 ? kInks[k] : '?');
     }
     return art;
 }
@@ -40,26 +41,13 @@ inline raster::Framebuffer FromArt(std::string_view rows) {
     const int width = static_cast<int>(std::min(rows.find(' '), rows.size()));
     raster::Framebuffer image(width, static_cast<int>(rows.size() + 1) / (width + 1), kPaper);
     for (size_t i = 0; i < rows.size(); ++i) {
+        const size_t ink = kInks.find(rows[i]);
         if (rows[i] != ' ') {
             image.Set(static_cast<int>(i) % (width + 1), static_cast<int>(i) / (width + 1),
-                      rows[i] == '#'   ? kPen
-                      : rows[i] == 'o' ? kBrush
-                                       : kPaper);
+                      kColours[ink == kInks.npos ? 0 : ink]);
         }
     }
     return image;
-}
-
-using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
-
-inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel color) {
-    PixelSet pixels;
-    for (int i = 0; i < image.Width() * image.Height(); ++i) {
-        if (image.At(i % image.Width(), i / image.Width()) == color) {
-            pixels.emplace(i % image.Width(), i / image.Width());
-        }
-    }
-    return pixels;
 }
 
 // The smallest rectangle holding every pixel (x, y) for which `wanted` holds.
@@ -77,6 +65,16 @@ inline raster::Rect BoundsWhere(const raster::Framebuffer& image,
 inline raster::Rect ChangedBounds(const raster::Framebuffer& before,
                                   const raster::Framebuffer& after) {
     return BoundsWhere(after, [&](int x, int y) { return before.At(x, y) != after.At(x, y); });
+}
+
+using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
+
+inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel colour) {
+    PixelSet pixels;
+    BoundsWhere(image, [&](int x, int y) {
+        return image.At(x, y) == colour && pixels.emplace(x, y).second;
+    });
+    return pixels;
 }
 
 }  // namespace raster_test

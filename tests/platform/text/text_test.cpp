@@ -161,7 +161,7 @@ std::string FileOf(const std::string& path) {
 }
 
 // An unknown face is the default sans, and so is the system font; a mono face falls back on it.
-TEST(FontMatchTest, OpensTheInstalledFaceElseTheDefaultSans) {
+TEST(FontTest, FacesHeightsAndSharing) {
     EXPECT_EQ(FileOf(text::FacePath(*Open(Request("Nina")))), "DejaVuSans.ttf");
     EXPECT_EQ(FileOf(text::FacePath(*text::SystemFont())), "DejaVuSans.ttf");
     EXPECT_EQ(FileOf(text::FacePath(*Open(Request("dejavu serif")))), "DejaVuSerif.ttf");
@@ -169,11 +169,8 @@ TEST(FontMatchTest, OpensTheInstalledFaceElseTheDefaultSans) {
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(FileOf(files[0].path), "DejaVuSansMono.ttf");
     EXPECT_EQ(FileOf(files[1].path), "DejaVuSans.ttf");
-}
-
-// A positive height is the line, a negative one the taller em, zero the system font's cell;
-// extreme ones stay bounded; equal requests share one font.
-TEST(FontMetricsTest, HeightsAndSharing) {
+    // A positive height is the line, a negative one the taller em, zero the system font's
+    // cell; extreme ones stay bounded; equal requests share one font.
     for (int height : {8, 134}) {
         EXPECT_EQ(text::LineHeight(*Open(Request("Nina", height))), height);
         EXPECT_GT(text::LineHeight(*Open(Request("Nina", -height))), height);
