@@ -22,29 +22,26 @@ TEST_F(MessageTest, PostedMessagesComeInOrderThenTheQuitThenPaints) {
     RunUntilIdle();
     received.clear();
     EXPECT_FALSE(message_loop::DispatchPending()) << "a valid window was painted";
-    const RECT dirty{0, 0, 10, 10};
-    InvalidateRect(shown, &dirty, FALSE);
+    InvalidateRect(shown, nullptr, FALSE);
     InvalidateRect(hidden, nullptr, TRUE);
     for (WPARAM i = 0; i < 4; ++i) {
         ASSERT_TRUE(PostMessageW(i % 2 ? shown : hidden, WM_APP, i, 0));
     }
     PostQuitMessage(7);
     MSG message;
-    for (WPARAM i = 0; i < 4; ++i) {
-        ASSERT_TRUE(GetMessageW(&message, nullptr, 0, 0));
-        EXPECT_EQ(message.hwnd, i % 2 ? shown : hidden);
-        EXPECT_EQ(message.message, static_cast<UINT>(WM_APP));
-        EXPECT_EQ(message.wParam, i);
-        DispatchMessageW(&message);
+    std::vector<UINT> order;
+    while (order.empty() || order.back() != WM_PAINT) {
+        if (GetMessageW(&message, nullptr, 0, 0)) {
+            DispatchMessageW(&message);
+        } else {
+            EXPECT_EQ(message.wParam, 7u) << "the quit's exit code";
+        }
+        order.push_back(message.message);
     }
-    ASSERT_FALSE(GetMessageW(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
-    EXPECT_EQ(message.wParam, 7u);
-    ASSERT_TRUE(GetMessageW(&message, nullptr, 0, 0));
-    EXPECT_EQ(message.message, static_cast<UINT>(WM_PAINT));
-    DispatchMessageW(&message);
+    EXPECT_EQ(order, (std::vector<UINT>{WM_APP, WM_APP, WM_APP, WM_APP, WM_QUIT, WM_PAINT}));
     EXPECT_FALSE(message_loop::DispatchPending()) << "EndPaint left the window invalid";
     EXPECT_EQ(ReceivedParams(WM_APP), (std::vector<WPARAM>{0, 1, 2, 3}));
+    EXPECT_EQ(ReceivedParams(WM_APP, shown), (std::vector<WPARAM>{1, 3}));
     EXPECT_EQ(ReceivedParams(WM_PAINT, shown).size(), 1u);
     EXPECT_TRUE(ReceivedParams(WM_PAINT, hidden).empty());
 }

@@ -54,7 +54,7 @@ TEST(BmpDecodeTest, HandWrittenFourBitFile) {
 }
 
 // The fourth byte of a 32-bit file is opacity where it is asked for, unless no pixel sets it.
-TEST(BmpDecodeTest, AlphaOfAHandWrittenThirtyTwoBitFile) {
+TEST(BmpDecodeTest, HandWrittenThirtyTwoBitFile) {
     Bytes file = ThirtyTwoBit;
     EXPECT_EQ(PixelsOf(raster::DecodeBmpWithAlpha(file)),
               (std::vector<Pixel>{0x00102030, 0x80405060}));
@@ -82,7 +82,7 @@ TEST(BmpDecodeTest, MalformedFilesGiveNothing) {
         {"run-length compressed", 30, 2},      {"more colours than bits allow", 46, 17},
         {"palette index out of range", 46, 2},
         // clang-format on
-    };  // clang-format on
+    };
     for (const auto& [name, at, value] : damages) {
         Bytes file = FourBit;
         Put(&file, at, value, at == 28 ? 2 : 4);

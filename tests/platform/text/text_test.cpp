@@ -160,27 +160,17 @@ std::string FileOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
-// An unknown face is the default sans, and so is the system font; a mono face falls back on it.
+// The game's faces ("Nina", unknown here, and the system font) are the default sans.
 TEST(FontTest, FacesHeightsAndSharing) {
     EXPECT_EQ(FileOf(text::FacePath(*Open(Request("Nina")))), "DejaVuSans.ttf");
     EXPECT_EQ(FileOf(text::FacePath(*text::SystemFont())), "DejaVuSans.ttf");
-    EXPECT_EQ(FileOf(text::FacePath(*Open(Request("dejavu serif")))), "DejaVuSerif.ttf");
-    const auto files = text::MatchFaces(Request("DejaVu Sans Mono"));
-    ASSERT_EQ(files.size(), 2u);
-    EXPECT_EQ(FileOf(files[0].path), "DejaVuSansMono.ttf");
-    EXPECT_EQ(FileOf(files[1].path), "DejaVuSans.ttf");
     // A positive height is the line, a negative one the taller em, zero the system font's
-    // cell; extreme ones stay bounded; equal requests share one font.
+    // cell; equal requests share one font.
     for (int height : {8, 134}) {
         EXPECT_EQ(text::LineHeight(*Open(Request("Nina", height))), height);
         EXPECT_GT(text::LineHeight(*Open(Request("Nina", -height))), height);
     }
     EXPECT_EQ(Open(Request("Nina", 0)), text::SystemFont());
-    EXPECT_EQ(text::LineHeight(*Open(Request("DejaVu Serif", 0))), text::kSystemFontCellHeight);
-    for (const FontRequest& request : {Request("Nina", INT_MAX), Request("Nina", INT_MIN)}) {
-        const int height = text::LineHeight(*Open(request));
-        EXPECT_TRUE(height >= 1 && height <= 1300) << request.height;
-    }
     EXPECT_EQ(Open(Request("Nina", 12)), Open(Request("Nina", 12)));
     EXPECT_NE(Open(Request("Nina", 12)), Open(Request("Nina", -12)));
 }
