@@ -17,16 +17,15 @@ namespace raster_test {
 inline constexpr raster::Pixel kPaper = raster::MakePixel(255, 255, 255);
 inline constexpr raster::Pixel kPen = raster::MakePixel(0, 0, 0);
 inline constexpr raster::Pixel kBrush = raster::MakePixel(0, 128, 0);
-inline constexpr std::string_view kInks = ".#o";
-inline constexpr raster::Pixel kColours[] = {kPaper, kPen, kBrush};
 
 inline std::string Art(const raster::Framebuffer& image) {
     std::string art;
     for (int i = 0; i < image.Width() * image.Height(); ++i) {
-        const auto k =
-            std::find(kColours, kColours + 3, image.At(i % image.Width(), i / image.Width())) -
-            kColours;
-        art += std::string(i % image.Width() == 0, '\n') + (k < 3 ? kInks[k] : '?');
+        const raster::Pixel p = image.At(i % image.Width(), i / image.Width());
+        art += std::string(i % image.Width() == 0, '\n') + (p == kPaper   ? '.'
+                                                            : p == kPen   ? '#'
+                                                            : p == kBrush ? 'o'
+                                                                          : '?');
     }
     return art;
 }
@@ -35,19 +34,6 @@ inline std::string Art(std::string_view rows) {
     std::string art = "\n" + std::string(rows);
     std::replace(art.begin(), art.end(), ' ', '\n');
     return art;
-}
-
-inline raster::Framebuffer FromArt(std::string_view rows) {
-    const int width = static_cast<int>(std::min(rows.find(' '), rows.size()));
-    raster::Framebuffer image(width, static_cast<int>(rows.size() + 1) / (width + 1), kPaper);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const size_t ink = kInks.find(rows[i]);
-        if (rows[i] != ' ') {
-            image.Set(static_cast<int>(i) % (width + 1), static_cast<int>(i) / (width + 1),
-                      kColours[ink == kInks.npos ? 0 : ink]);
-        }
-    }
-    return image;
 }
 
 // The smallest rectangle holding every pixel (x, y) for which `wanted` holds.

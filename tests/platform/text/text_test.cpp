@@ -1,8 +1,8 @@
-// Text: the layout with fixed widths; DrawText's clipping with a real font; which face file a
-// request gets (the DejaVu faces are a build dependency), sizes, sharing, glyph blending, and
-// drawing from several threads at once.
+// Text: the layout with fixed widths; DrawText's clipping with a real font (DejaVu, a build
+// dependency); the faces the game asks for, sizes, sharing, and drawing from several threads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdlib>
@@ -52,9 +52,8 @@ TEST_P(LayoutTest, BreaksWrapsAndPlacesTheLines) {
         const auto& line = layout.lines[i];
         lines += (i == 0 ? L"" : L"|") + line.chars;
         int width = 0;
-        for (wchar_t ch : line.chars) {
-            width += measure.Advance(ch);
-        }
+        std::for_each(line.chars.begin(), line.chars.end(),
+                      [&](wchar_t ch) { width += measure.Advance(ch); });
         const int spare = c.width - width;
         const int left = 10 + (c.format & DT_CENTER ? spare / 2 : c.format & DT_RIGHT ? spare : 0);
         EXPECT_EQ(line.box, (Rect{left, static_cast<int>(i) * 10, left + width,
@@ -91,8 +90,7 @@ class DrawTextTest : public ::testing::Test {
     int Draw(const std::wstring& chars, Rect rect, unsigned format) {
         return text::DrawText(canvas_, *font_, chars, &rect, format, {});
     }
-    // Where the image is not grey any more.
-    Rect Drawn() const {
+    Rect Drawn() const {  // where the image is not grey any more
         return BoundsWhere(image_, [&](int x, int y) { return image_.At(x, y) != kGrey; });
     }
 
