@@ -90,6 +90,7 @@ struct KeysCase {
     const char* name;
     std::vector<int> keys;
     INT_PTR result;
+    friend void PrintTo(const KeysCase& c, std::ostream* os) { *os << c.name; }
 };
 
 template <typename Case>
@@ -130,6 +131,7 @@ struct SoftKeyCase {
     std::vector<int> keys;
     std::vector<WPARAM> commands;
     bool popupOpen;
+    friend void PrintTo(const SoftKeyCase& c, std::ostream* os) { *os << c.name; }
 };
 
 using SoftKeyTest = ShellTest<SoftKeyCase>;

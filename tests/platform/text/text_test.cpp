@@ -37,6 +37,9 @@ struct LayoutCase {
     unsigned format;
     int width;
     const wchar_t* lines;  // apart by '|'
+    friend void PrintTo(const LayoutCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(std::wstring(c.text)) << " in " << c.width;
+    }
 };
 
 // In a rectangle from x 10, `width` wide: the lines, each as wide as its characters, placed in
@@ -76,8 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutCase{L"a WWWWWWWWWW b", DT_WORDBREAK | DT_CENTER, 30, L"a|WWWWWWWWWW|b"},
         LayoutCase{L"aaaa bbbb cccc", DT_WORDBREAK | DT_SINGLELINE, 30, L"aaaa bbbb cccc"}));
 
-using raster_test::BoundsWhere;
-
 constexpr Pixel kGrey = raster::MakePixel(128, 128, 128);
 constexpr int kCell = 12;
 
@@ -91,7 +92,8 @@ class DrawTextTest : public ::testing::Test {
         return text::DrawText(canvas_, *font_, chars, &rect, format, {});
     }
     Rect Drawn() const {  // where the image is not grey any more
-        return BoundsWhere(image_, [&](int x, int y) { return image_.At(x, y) != kGrey; });
+        return raster_test::BoundsWhere(image_,
+                                        [&](int x, int y) { return image_.At(x, y) != kGrey; });
     }
 
     Framebuffer image_{120, 60, kGrey};
