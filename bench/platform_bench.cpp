@@ -7,17 +7,76 @@
 
 #include <cstdlib>
 
+#include <iterator>
+
+#include "platform/aygshell.h"
 #include "platform/core/message_loop.h"
 #include "platform/core/screen.h"
-#include "tests/platform/fixture/fixture.h"
+#include "platform/resource_format.h"
+#include "platform/resource_module.h"
+#include "platform/windows.h"
 
 namespace {
+
+namespace rf = resource_format;
+
+// A soft-key bar: left key Quit, right key a popup of three commands.
+constexpr WORD kBar = 100;
+constexpr auto kQuitLabel = rf::Freeze<[] { return rf::String(L"Quit"); }>();
+constexpr auto kMenuLabel = rf::Freeze<[] { return rf::String(L"Menu"); }>();
+constexpr auto kMenu = rf::Freeze<[] {
+    return rf::Menu({{L"Quit", 1001, {}},
+                     {L"Menu", 0, {{L"A", 1002, {}}, {L"B", 1003, {}}, {L"C", 1004, {}}}}});
+}>();
+constexpr auto kKeys = rf::Freeze<[] {
+    return rf::SoftKeyBar(kBar, {{1001, 2, 0x10, 0xFFFF}, {0, 3, 0x18, 1}});
+}>();
+
+template <typename Array>
+constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
+    return {type, id, words.data(), static_cast<DWORD>(words.size() * sizeof(WORD))};
+}
+
+constexpr PlatformResource kTable[] = {
+    Entry(resource_type::String, 2, kQuitLabel), Entry(resource_type::String, 3, kMenuLabel),
+    Entry(resource_type::Menu, kBar, kMenu), Entry(resource_type::RcData, kBar, kKeys)};
+const PlatformResourceModule kResources{kTable, std::size(kTable)};
+
+// A disc in a square frame and a line of text.
+LRESULT MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Ellipse(dc, 40, 40, 81, 81);
+    const POINT frame[] = {{40, 40}, {80, 40}, {80, 80}, {40, 80}, {40, 40}};
+    Polyline(dc, frame, 5);
+    RECT line{0, 130, 176, 150};
+    DrawTextW(dc, L"Platform bench", -1, &line, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    EndPaint(window, &paint);
+    return 0;
+}
 
 HWND MainWindow() {
     static HWND window = [] {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         screen::Attach(backend::CreateSdlBackend(screen::Width, screen::Height));
-        HWND created = fixture::CreateMainWindow(&fixture::Resources);
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = MainProc;
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = L"Bench";
+        RegisterClassW(&windowClass);
+        HWND created =
+            CreateWindowExW(0, L"Bench", L"Bench", WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, &kResources, nullptr);
+        SHMENUBARINFO bar{};
+        bar.cbSize = sizeof bar;
+        bar.hwndParent = created;
+        bar.nToolBarId = kBar;
+        bar.hInstRes = &kResources;
+        SHCreateMenuBar(&bar);
         ShowWindow(created, SW_SHOW);
         return created;
     }();

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "platform/backend/backend.h"
@@ -20,14 +21,8 @@ namespace core_test {
 
 using raster_test::ChangedBounds;
 
-struct Received {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-};
-
 // What probe windows received, in order, and what their WM_PAINT draws inside BeginPaint.
-inline std::vector<Received> received;
+inline std::vector<std::tuple<HWND, UINT, WPARAM>> received;
 inline std::function<void(HWND, HDC, const PAINTSTRUCT&)> paintProbe;
 
 inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -37,9 +32,7 @@ inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     }
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (paintProbe) {
-        paintProbe(window, dc, paint);
-    }
+    (paintProbe ? paintProbe : [](HWND, HDC, const PAINTSTRUCT&) {})(window, dc, paint);
     EndPaint(window, &paint);
     return 0;
 }
@@ -47,10 +40,8 @@ inline LRESULT ProbeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
 // What `window` (or any window) received of `message`: the wParams, in order.
 inline std::vector<WPARAM> ReceivedParams(UINT message, HWND window = nullptr) {
     std::vector<WPARAM> values;
-    for (const auto& r : received) {
-        if (r.message == message && (window == nullptr || r.window == window)) {
-            values.push_back(r.wParam);
-        }
+    for (const auto& [to, what, wParam] : received) {
+        values.insert(values.end(), what == message && (!window || to == window), wParam);
     }
     return values;
 }
@@ -95,8 +86,7 @@ inline void FillWith(HDC dc, const RECT& r, COLORREF color) {
 // The events wait in SDL's queue for the next loop.
 inline void Press(const std::vector<int>& keys) {
     for (int key : keys) {
-        ASSERT_TRUE(backend::InjectDesktopKey(key, true));
-        ASSERT_TRUE(backend::InjectDesktopKey(key, false));
+        ASSERT_TRUE(backend::InjectDesktopKey(key, true) && backend::InjectDesktopKey(key, false));
     }
 }
 
@@ -111,11 +101,7 @@ inline void RunUntilIdle() {
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        signal(SIGALRM, [](int) {
-            static const char why[] = "blocked for 30 s: a modal loop or a wait never ended\n";
-            (void)!write(STDERR_FILENO, why, sizeof why - 1);
-            _exit(1);
-        });
+        signal(SIGALRM, [](int) { _exit(1); });  // blocked for 30 s: a wait never ended
         alarm(30);
         windows::ResetAll();
         received.clear();

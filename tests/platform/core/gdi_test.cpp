@@ -1,148 +1,34 @@
-// GDI through the API on a window's device context: objects, shapes, BitBlt and DrawTextW.
-#include <cstdint>
-
-#include "platform/resource_module.h"
+// GDI objects' lifetimes through the API on a window's device contexts.
 #include "tests/platform/core/core_test_support.h"
 
 namespace core_test {
 namespace {
 
-constexpr COLORREF Red = RGB(255, 0, 0);
-constexpr COLORREF Blue = RGB(0, 0, 255);
+using GdiTest = ScreenTest;
 
-class GdiTest : public ScreenTest {
-  protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        window_ = CreateProbe();
-        RunUntilIdle();
-        dc_ = GetDC(window_);
-        ASSERT_NE(dc_, nullptr);
-    }
-    void TearDown() override {
-        ReleaseDC(window_, dc_);
-        ScreenTest::TearDown();
-    }
-    // What one drawing changed, in client coordinates.
-    static raster::Rect Drawn(const std::function<void()>& draw) {
-        const raster::Framebuffer before = screen::Frame();
-        draw();
-        return ClientChanges(before);
-    }
-
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
-};
-
+// Stock objects are shared and never deleted; others cannot be deleted while any context holds
+// them, nor selected once deleted.
 TEST_F(GdiTest, StockObjectsAreSharedAndOthersCannotBeDeletedWhileSelected) {
-    for (int stock :
-         {WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH, WHITE_PEN, BLACK_PEN, NULL_PEN, SYSTEM_FONT}) {
-        HGDIOBJ object = GetStockObject(stock);
-        EXPECT_TRUE(object != nullptr && GetStockObject(stock) == object) << stock;
-        EXPECT_FALSE(DeleteObject(object)) << stock;
-    }
-    // A fresh context holds the black pen, the white brush and the system font.
-    HPEN pen = CreatePen(PS_SOLID, 1, Red);
-    HBRUSH brush = CreateSolidBrush(Blue);
-    EXPECT_EQ(SelectObject(dc_, pen), GetStockObject(BLACK_PEN));
-    EXPECT_EQ(SelectObject(dc_, brush), GetStockObject(WHITE_BRUSH));
-    EXPECT_EQ(SelectObject(dc_, GetStockObject(SYSTEM_FONT)), GetStockObject(SYSTEM_FONT));
-    EXPECT_EQ(SelectObject(dc_, GetStockObject(NULL_PEN)), pen);
+    HWND window = CreateProbe();
+    HDC dc = GetDC(window);
+    HGDIOBJ stock = GetStockObject(BLACK_BRUSH);
+    EXPECT_FALSE(DeleteObject(stock));
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    HBRUSH brush = CreateSolidBrush(RGB(0, 0, 255));
+    EXPECT_EQ(SelectObject(dc, pen), GetStockObject(BLACK_PEN));
+    EXPECT_EQ(SelectObject(dc, brush), GetStockObject(WHITE_BRUSH));
     EXPECT_FALSE(DeleteObject(brush)) << "deleted while selected";
-    EXPECT_EQ(SelectObject(dc_, GetStockObject(BLACK_BRUSH)), brush);
+    EXPECT_EQ(SelectObject(dc, stock), brush);
     EXPECT_TRUE(DeleteObject(brush));
-    EXPECT_TRUE(DeleteObject(pen));
+    EXPECT_EQ(SelectObject(dc, brush), nullptr) << "a deleted brush was selected";
+    HDC other = GetDC(window);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    SelectObject(other, pen);
+    EXPECT_FALSE(DeleteObject(pen));
+    ReleaseDC(window, other);
+    EXPECT_TRUE(DeleteObject(pen)) << "releasing a context did not let go of its objects";
     EXPECT_FALSE(DeleteObject(pen)) << "deleted twice";
-    EXPECT_EQ(SelectObject(dc_, pen), nullptr) << "a deleted pen was selected";
-    EXPECT_EQ(Drawn([&] { Rectangle(dc_, 10, 10, 20, 20); }), (raster::Rect{10, 10, 19, 19}));
-    EXPECT_EQ(ClientPixel(12, 12), 0u) << "the black brush is gone";
-    HDC other = GetDC(window_);
-    HBRUSH held = CreateSolidBrush(Red);
-    SelectObject(other, held);
-    EXPECT_FALSE(DeleteObject(held));
-    ReleaseDC(window_, other);
-    EXPECT_TRUE(DeleteObject(held)) << "releasing a context did not let go of its objects";
-}
-
-TEST_F(GdiTest, ShapesKeepThePlatformsEdgesAndTheClientArea) {
-    SelectObject(dc_, CreatePen(PS_SOLID, 1, Red));
-    SelectObject(dc_, CreateSolidBrush(Blue));
-    EXPECT_EQ(Drawn([&] { Rectangle(dc_, 10, 10, 20, 20); }), (raster::Rect{10, 10, 20, 20}));
-    EXPECT_EQ(ClientPixel(19, 19), PixelOf(Red));
-    EXPECT_EQ(ClientPixel(14, 14), PixelOf(Blue));
-    const POINT points[] = {{10, 50}, {30, 50}, {30, 70}};
-    EXPECT_EQ(Drawn([&] { Polyline(dc_, points, 3); }), (raster::Rect{10, 50, 31, 70}));
-    EXPECT_EQ(ClientPixel(30, 50), PixelOf(Red)) << "the corner belongs to the next segment";
-    EXPECT_EQ(Drawn([&] { Ellipse(dc_, 40, 40, 81, 81); }), (raster::Rect{40, 40, 81, 81}));
-    EXPECT_EQ(ClientPixel(60, 60), PixelOf(Blue));
-    EXPECT_EQ(ClientPixel(40, 60), PixelOf(Red));
-    EXPECT_EQ(ClientPixel(40, 40), PixelOf(ProbeBackground)) << "the box's corner was drawn";
-    SelectObject(dc_, GetStockObject(NULL_PEN));
-    EXPECT_EQ(Drawn([&] { Rectangle(dc_, 100, 100, 110, 110); }),
-              (raster::Rect{100, 100, 109, 109}));
-    const raster::Framebuffer before = screen::Frame();
-    Rectangle(dc_, -10, -10, 300, 300);
-    EXPECT_EQ(ChangedBounds(before, screen::Frame()), screen::ClientArea);
-}
-
-// A 4 × 2 bitmap file of 4 bits a pixel, eight colours.
-// clang-format off
-constexpr std::uint8_t SmallBmp[] = {
-    'B', 'M', 94, 0, 0, 0, 0, 0, 0, 0, 86, 0, 0, 0,                  // file header, 94 bytes
-    40, 0, 0, 0, 4, 0, 0, 0, 2, 0, 0, 0, 1, 0, 4, 0, 0, 0, 0, 0,     // 4 × 2, 4 bits
-    8, 0, 0, 0, 0x13, 0x0B, 0, 0, 0x13, 0x0B, 0, 0, 8, 0, 0, 0, 0, 0, 0, 0,  // 8 colours
-    0, 0, 0, 0, 0, 255, 255, 0, 255, 255, 0, 0, 255, 0, 255, 0,      // black yellow cyan magenta
-    0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0,      // red green blue white
-    0x01, 0x23, 0, 0,                                                // bottom row: colours 0-3
-    0x45, 0x67, 0, 0,                                                // top row: colours 4-7
-};
-// clang-format on
-
-TEST_F(GdiTest, BitBltCopiesABitmapSelectedIntoAMemoryContext) {
-    static const PlatformResource entry{resource_type::Bitmap, 1, SmallBmp, sizeof SmallBmp};
-    static const PlatformResourceModule module{&entry, 1};
-    HBITMAP bitmap = LoadBitmapW(&module, MAKEINTRESOURCEW(1));
-    ASSERT_NE(bitmap, nullptr);
-    BITMAP info{};
-    EXPECT_EQ(GetObjectW(bitmap, sizeof info, &info), static_cast<int>(sizeof info));
-    EXPECT_EQ(info.bmWidth * 10 + info.bmHeight, 42);
-    EXPECT_EQ(GetObjectW(bitmap, 0, nullptr), static_cast<int>(sizeof info));
-    EXPECT_EQ(GetObjectW(bitmap, 4, &info), 0) << "wrote past a small buffer";
-
-    HDC memory = CreateCompatibleDC(dc_);
-    EXPECT_EQ(SelectObject(dc_, bitmap), nullptr) << "a window context took a bitmap";
-    HGDIOBJ original = SelectObject(memory, bitmap);
-    EXPECT_NE(original, nullptr);
-    const raster::Rect copied = Drawn([&] {
-        EXPECT_TRUE(BitBlt(dc_, 100, 100, 4, 2, memory, 0, 0, SRCCOPY));
-        EXPECT_TRUE(BitBlt(dc_, 10, 10, 2, 1, memory, 2, 1, SRCCOPY));
-        EXPECT_FALSE(BitBlt(dc_, 0, 0, 4, 2, memory, 0, 0, 0)) << "an unknown raster operation";
-    });
-    EXPECT_EQ(copied, (raster::Rect{10, 10, 104, 102}));
-    const raster::Pixel top[] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};
-    const raster::Pixel bottom[] = {0x000000, 0xFFFF00, 0x00FFFF, 0xFF00FF};
-    for (int x = 0; x < 4; ++x) {
-        EXPECT_EQ(ClientPixel(100 + x, 100), top[x]) << x;
-        EXPECT_EQ(ClientPixel(100 + x, 101), bottom[x]) << x;
-    }
-    EXPECT_EQ(ClientPixel(10, 10), bottom[2]);
-    EXPECT_EQ(ClientPixel(11, 10), bottom[3]);
-    EXPECT_FALSE(DeleteObject(bitmap)) << "deleted while selected";
-    SelectObject(memory, original);
-    EXPECT_TRUE(DeleteDC(memory));
-    EXPECT_TRUE(DeleteObject(bitmap));
-}
-
-// DrawTextW measures without drawing, and draws only the counted characters.
-TEST_F(GdiTest, DrawTextWMeasuresAndDrawsTheCountedCharacters) {
-    RECT measured{5, 7, 5, 7};
-    EXPECT_TRUE(Drawn([&] {
-                    EXPECT_GT(DrawTextW(dc_, L"He", -1, &measured, DT_CALCRECT | DT_SINGLELINE), 0);
-                }).IsEmpty());
-    RECT line{10, 10, 100, 30};
-    const raster::Rect drawn = Drawn([&] { DrawTextW(dc_, L"Hello", 2, &line, DT_SINGLELINE); });
-    EXPECT_EQ(drawn.left, 10);
-    EXPECT_EQ(drawn.right, 10 + measured.right - measured.left);
+    ReleaseDC(window, dc);
 }
 
 }  // namespace

@@ -20,12 +20,12 @@ inline constexpr raster::Pixel kBrush = raster::MakePixel(0, 128, 0);
 
 inline std::string Art(const raster::Framebuffer& image) {
     std::string art;
-    for (int y = 0; y < image.Height(); ++y) {
-        art += '\n';
-        for (int x = 0; x < image.Width(); ++x) {
-            const raster::Pixel p = image.At(x, y);
-            art += p == kPaper ? '.' : p == kPen ? '#' : p == kBrush ? 'o' : '?';
-        }
+    for (int i = 0; i < image.Width() * image.Height(); ++i) {
+        const raster::Pixel p = image.At(i % image.Width(), i / image.Width());
+        art += std::string(i % image.Width() == 0, '\n') + (p == kPaper   ? '.'
+                                                            : p == kPen   ? '#'
+                                                            : p == kBrush ? 'o'
+                                                                          : '?');
     }
     return art;
 }
@@ -34,34 +34,6 @@ inline std::string Art(std::string_view rows) {
     std::string art = "\n" + std::string(rows);
     std::replace(art.begin(), art.end(), ' ', '\n');
     return art;
-}
-
-inline raster::Framebuffer FromArt(std::string_view rows) {
-    const int width = static_cast<int>(std::min(rows.find(' '), rows.size()));
-    raster::Framebuffer image(width, static_cast<int>(rows.size() + 1) / (width + 1), kPaper);
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i] != ' ') {
-            image.Set(static_cast<int>(i) % (width + 1), static_cast<int>(i) / (width + 1),
-                      rows[i] == '#'   ? kPen
-                      : rows[i] == 'o' ? kBrush
-                                       : kPaper);
-        }
-    }
-    return image;
-}
-
-using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
-
-inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel color) {
-    PixelSet pixels;
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            if (image.At(x, y) == color) {
-                pixels.emplace(x, y);
-            }
-        }
-    }
-    return pixels;
 }
 
 // The smallest rectangle holding every pixel (x, y) for which `wanted` holds.
@@ -79,6 +51,16 @@ inline raster::Rect BoundsWhere(const raster::Framebuffer& image,
 inline raster::Rect ChangedBounds(const raster::Framebuffer& before,
                                   const raster::Framebuffer& after) {
     return BoundsWhere(after, [&](int x, int y) { return before.At(x, y) != after.At(x, y); });
+}
+
+using PixelSet = std::set<std::pair<int, int>>;  // (x, y)
+
+inline PixelSet PixelsOf(const raster::Framebuffer& image, raster::Pixel colour) {
+    PixelSet pixels;
+    BoundsWhere(image, [&](int x, int y) {
+        return image.At(x, y) == colour && pixels.emplace(x, y).second;
+    });
+    return pixels;
 }
 
 }  // namespace raster_test
