@@ -10,10 +10,10 @@
 #include "platform/windows.h"
 #include "rules/position.h"
 #include "shell/game_session.h"
-#include "tests/app/scripted_backend.h"
+#include "tests/shell/scripted_backend.h"
 #include "tests/support/engine_test.h"
 
-namespace app_test {
+namespace shell_test {
 
 // The phone's keys as the platform hands them to the program, and the Menu's items.
 constexpr unsigned ActionKey = VK_RETURN;
@@ -25,7 +25,7 @@ constexpr unsigned PassItem = '2';
 constexpr unsigned HelpItem = '3';
 constexpr unsigned AboutItem = '4';
 
-class AppTest : public ::testing::Test {
+class ShellTest : public ::testing::Test {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -53,4 +53,4 @@ inline HWND MainWindow() {
     return FindWindowW(L"Talvex Go", L"Talvex Go 1.01");
 }
 
-}  // namespace app_test
+}  // namespace shell_test

@@ -10,11 +10,11 @@
 #include "shell/board_cursor.h"
 #include "shell/previous_instance.h"
 #include "shell/program_entry.h"
-#include "tests/app/app_test.h"
 #include "tests/platform/core/core_test_support.h"
+#include "tests/shell/shell_test.h"
 #include "view/board_view.h"
 
-namespace app_test {
+namespace shell_test {
 namespace {
 
 using core_test::ClientPixel;
@@ -32,7 +32,7 @@ bool HasCursorFrame(int x, int y) {
            ClientPixel(r.left + 1, r.bottom - 1) == PixelOf(RGB(0, 0, 0));
 }
 
-TEST_F(AppTest, StartsWithInitializingThenYourMoveOnAnEmptyBoard) {
+TEST_F(ShellTest, StartsWithInitializingThenYourMoveOnAnEmptyBoard) {
     // Held, the first game's set-up cannot have begun when the window first paints.
     kernel_objects::HoldThreads(true);
     script->Then(
@@ -56,7 +56,7 @@ TEST_F(AppTest, StartsWithInitializingThenYourMoveOnAnEmptyBoard) {
     EXPECT_EQ(MainWindow(), nullptr);
 }
 
-TEST_F(AppTest, DirectionKeysWrapAtEveryEdgeAndMoveTheFrame) {
+TEST_F(ShellTest, DirectionKeysWrapAtEveryEdgeAndMoveTheFrame) {
     struct Wrap {
         unsigned key;
         std::pair<int, int> from, to;
@@ -80,7 +80,7 @@ TEST_F(AppTest, DirectionKeysWrapAtEveryEdgeAndMoveTheFrame) {
     RunProgram();
 }
 
-TEST_F(AppTest, ClicksPlayOnTheBoardAndChooseFromThePopupWhichAClickElsewhereOnlyCloses) {
+TEST_F(ShellTest, ClicksPlayOnTheBoardAndChooseFromThePopupWhichAClickElsewhereOnlyCloses) {
     ClickOnPoint(3, 16);  // as the action key, there
     Then([] {
         EXPECT_EQ(Cursor(), std::pair(3, 16));
@@ -110,7 +110,7 @@ TEST_F(AppTest, ClicksPlayOnTheBoardAndChooseFromThePopupWhichAClickElsewhereOnl
     RunProgram();
 }
 
-TEST_F(AppTest, ASecondInstanceGivesUpWhenTheFirstShowsNoWindowAndEndsQuietly) {
+TEST_F(ShellTest, ASecondInstanceGivesUpWhenTheFirstShowsNoWindowAndEndsQuietly) {
     ASSERT_NE(CreateMutexW(nullptr, FALSE, MainWindowClass), nullptr);
     const auto start = std::chrono::steady_clock::now();
     int found = 1;
@@ -124,7 +124,7 @@ TEST_F(AppTest, ASecondInstanceGivesUpWhenTheFirstShowsNoWindowAndEndsQuietly) {
 }
 
 // The soak checks that the board is painted as it stands; here, that nothing else is.
-TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
+TEST_F(ShellTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
     raster::Framebuffer before(1, 1);
     Then([&] { before = screen::Frame(); });
     Keys({ActionKey});
@@ -161,7 +161,7 @@ TEST_F(AppTest, MoveAndReplyRepaintOnlyTheChangedPointsAndTheTextRows) {
     RunProgram();
 }
 
-TEST_F(AppTest, ActionOnASuicidePointIsKoOnAStoneIllegalAndChangesNothing) {
+TEST_F(ShellTest, ActionOnASuicidePointIsKoOnAStoneIllegalAndChangesNothing) {
     Then([] {
         // White stones around the corner point: a Black stone there would have no liberty.
         SetStone(1, 0, White);
@@ -184,7 +184,7 @@ TEST_F(AppTest, ActionOnASuicidePointIsKoOnAStoneIllegalAndChangesNothing) {
     RunProgram();
 }
 
-TEST_F(AppTest, ActionPassAndNewGameAreIgnoredWhileAStepRuns) {
+TEST_F(ShellTest, ActionPassAndNewGameAreIgnoredWhileAStepRuns) {
     HANDLE step = nullptr;
     Then([] { kernel_objects::HoldThreads(true); });
     // The step is held before its first act, so everything below happens while it runs.
@@ -213,7 +213,7 @@ TEST_F(AppTest, ActionPassAndNewGameAreIgnoredWhileAStepRuns) {
     RunProgram();
 }
 
-TEST_F(AppTest, TwoMachinePassesFinishTheGame) {
+TEST_F(ShellTest, TwoMachinePassesFinishTheGame) {
     Then([] {
         // One Black group whose liberties are single points: the machine has no legal move.
         for (int i = 0; i < PointCount; ++i) {
@@ -244,7 +244,7 @@ TEST_F(AppTest, TwoMachinePassesFinishTheGame) {
     RunProgram();
 }
 
-class EndWhileThinking : public AppTest, public ::testing::WithParamInterface<bool> {};
+class EndWhileThinking : public ShellTest, public ::testing::WithParamInterface<bool> {};
 
 // Exit or the window's close button: the program ends at once; the held step finishes after
 // the window is gone and its posts are dropped.
@@ -265,4 +265,4 @@ TEST_P(EndWhileThinking, EndsAtOnce) {
 INSTANTIATE_TEST_SUITE_P(ExitOrClose, EndWhileThinking, ::testing::Bool());
 
 }  // namespace
-}  // namespace app_test
+}  // namespace shell_test

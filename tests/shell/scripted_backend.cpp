@@ -1,4 +1,4 @@
-#include "tests/app/scripted_backend.h"
+#include "tests/shell/scripted_backend.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include "platform/core/kernel_object.h"
 #include "shell/game_session.h"
 
-namespace app_test {
+namespace shell_test {
 
 void ScriptedBackend::Add(Step step) {
     std::lock_guard guard(lock_);
@@ -90,4 +90,4 @@ void ScriptedBackend::Wake() {
     }
 }
 
-}  // namespace app_test
+}  // namespace shell_test

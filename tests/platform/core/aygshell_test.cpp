@@ -94,8 +94,8 @@ struct KeysCase {
 };
 
 template <typename Case>
-class ShellTest : public ScreenTest, public ::testing::WithParamInterface<Case> {};
-using DialogKeysTest = ShellTest<KeysCase>;
+class AygshellTest : public ScreenTest, public ::testing::WithParamInterface<Case> {};
+using DialogKeysTest = AygshellTest<KeysCase>;
 
 // Keys for the dialog are queued before it starts: it runs its own loop until it ends. They go
 // to the dialog, not its owner, until it ends.
@@ -134,7 +134,7 @@ struct SoftKeyCase {
     friend void PrintTo(const SoftKeyCase& c, std::ostream* os) { *os << c.name; }
 };
 
-using SoftKeyTest = ShellTest<SoftKeyCase>;
+using SoftKeyTest = AygshellTest<SoftKeyCase>;
 
 // The left key gives its command; the right one opens the popup, whose keys choose or close.
 TEST_P(SoftKeyTest, KeysAndClicksChooseCommands) {

@@ -5,10 +5,10 @@
 #include "platform/core/window.h"
 #include "platform/raster/bmp_decode.h"
 #include "resources/resource_ids.h"
-#include "tests/app/app_test.h"
 #include "tests/platform/core/core_test_support.h"
+#include "tests/shell/shell_test.h"
 
-namespace app_test {
+namespace shell_test {
 namespace {
 
 LRESULT SelectedSide() {
@@ -29,7 +29,7 @@ std::pair<int, int> SpinnerArrow(bool right) {
     return {0, 0};
 }
 
-TEST_F(AppTest, NewGameAsWhiteStartsWithTheMachinesBlackStoneAndCancelChangesNothing) {
+TEST_F(ShellTest, NewGameAsWhiteStartsWithTheMachinesBlackStoneAndCancelChangesNothing) {
     Keys({ActionKey});  // a game in progress
     ChooseFromMenu(NewGameItem);
     // Clicks on the spinner's arrows step the side as Left and Right do, and wrap.
@@ -96,7 +96,7 @@ void ExpectAboutLogo(const Rows& rows) {
     EXPECT_FALSE(IsBlank(rows[128]) && IsBlank(rows[129]) && IsBlank(rows[130]));
 }
 
-class InfoScreen : public AppTest, public ::testing::WithParamInterface<unsigned> {};
+class InfoScreen : public ShellTest, public ::testing::WithParamInterface<unsigned> {};
 
 // Help and About scroll as far for a wheel notch as for a key, the picture follows exactly,
 // the wheel stops at the top; Back closes Help, Done About.
@@ -145,4 +145,4 @@ INSTANTIATE_TEST_SUITE_P(HelpAndAbout, InfoScreen, ::testing::Values(HelpItem, A
                          });
 
 }  // namespace
-}  // namespace app_test
+}  // namespace shell_test

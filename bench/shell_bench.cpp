@@ -21,7 +21,7 @@
 #include "shell/board_cursor.h"
 #include "shell/game_session.h"
 #include "shell/program_entry.h"
-#include "tests/app/program_reset.h"
+#include "tests/shell/program_reset.h"
 #include "view/board_view.h"
 
 namespace {
@@ -59,7 +59,7 @@ void BM_StartToFirstYourMoveFrame(benchmark::State& state) {
     Attach();
     for (auto _ : state) {
         state.PauseTiming();
-        app_test::ResetProgram();
+        shell_test::ResetProgram();
         state.ResumeTiming();
         StartGame();
         if (CurrentStatus() != StatusYourMove) {
@@ -72,7 +72,7 @@ void BM_StartToFirstYourMoveFrame(benchmark::State& state) {
 // points and presents the frame.
 void BM_KeyToPresentedFrame(benchmark::State& state) {
     Attach();
-    app_test::ResetProgram();
+    shell_test::ResetProgram();
     StartGame();
     bool right = true;
     for (auto _ : state) {
@@ -95,7 +95,7 @@ void FillMiddleGame() {
 
 void BM_FullPaint(benchmark::State& state) {
     Attach();
-    app_test::ResetProgram();
+    shell_test::ResetProgram();
     HWND window = StartGame();
     FillMiddleGame();
     for (auto _ : state) {
@@ -109,7 +109,7 @@ void BM_FullPaint(benchmark::State& state) {
 // point and the two text rows.
 void BM_PartialPaint(benchmark::State& state) {
     Attach();
-    app_test::ResetProgram();
+    shell_test::ResetProgram();
     HWND window = StartGame();
     FillMiddleGame();
     std::memcpy(GameSession.boardSnapshot, Position.Board, sizeof GameSession.boardSnapshot);
@@ -129,7 +129,7 @@ void BM_WholeGameWithKeys(benchmark::State& state) {
     Attach();
     long steps = 0;
     for (auto _ : state) {
-        app_test::ResetProgram();
+        shell_test::ResetProgram();
         HWND window = StartGame();
         for (int step = 0; Position.GameActive != 0 && step < 3000; ++step) {
             for (int key = 0; key < 10; ++key) {

@@ -12,7 +12,7 @@
 #include "shell/game_session.h"
 #include "view/board_view.h"
 
-namespace app_test {
+namespace shell_test {
 
 // Waits for the last worker, drops its posts, frees what a window closed without Exit kept,
 // clears the game's state, the windows and the kernel handles (the single-instance mutex among
@@ -39,4 +39,4 @@ inline bool ResetProgram() {
     return ended;
 }
 
-}  // namespace app_test
+}  // namespace shell_test

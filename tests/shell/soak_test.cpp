@@ -6,11 +6,11 @@
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
 #include "shell/program_entry.h"
-#include "tests/app/app_test.h"
 #include "tests/platform/core/core_test_support.h"
+#include "tests/shell/shell_test.h"
 #include "view/board_view.h"
 
-namespace app_test {
+namespace shell_test {
 namespace {
 
 // 20,000 keys in all, in shards that the test runner can run side by side.
@@ -39,7 +39,7 @@ void CheckInvariants() {
     }
 }
 
-class Soak : public AppTest, public ::testing::WithParamInterface<int> {};
+class Soak : public ShellTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(Soak, RandomKeysKeepTheGameSound) {
     // Mostly moves and stones, with the menu, its screens and Exit now and then.
@@ -77,4 +77,4 @@ TEST_P(Soak, RandomKeysKeepTheGameSound) {
 INSTANTIATE_TEST_SUITE_P(Shards, Soak, ::testing::Range(0, ShardCount));
 
 }  // namespace
-}  // namespace app_test
+}  // namespace shell_test

@@ -14,7 +14,7 @@
 
 #include "platform/backend/backend.h"
 
-namespace app_test {
+namespace shell_test {
 
 class ScriptedBackend final : public backend::Backend {
   public:
@@ -69,4 +69,4 @@ class ScriptedBackend final : public backend::Backend {
     int overruns_ = 0;
 };
 
-}  // namespace app_test
+}  // namespace shell_test

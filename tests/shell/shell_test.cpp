@@ -1,4 +1,4 @@
-#include "tests/app/app_test.h"
+#include "tests/shell/shell_test.h"
 
 #include <signal.h>
 #include <unistd.h>
@@ -9,18 +9,18 @@
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
 #include "shell/program_entry.h"
-#include "tests/app/program_reset.h"
+#include "tests/shell/program_reset.h"
 #include "view/board_view.h"
 
-namespace app_test {
+namespace shell_test {
 
-void AppTest::ForgetEarlierRun() {
+void ShellTest::ForgetEarlierRun() {
     if (!ResetProgram()) {
         ADD_FAILURE() << "a worker thread of the program did not end";
     }
 }
 
-void AppTest::SetUp() {
+void ShellTest::SetUp() {
     signal(SIGALRM, [](int) {
         static const char why[] = "app test blocked for 120 s\n";
         (void)!write(STDERR_FILENO, why, sizeof why - 1);
@@ -33,20 +33,20 @@ void AppTest::SetUp() {
     screen::Attach(std::move(scripted));
 }
 
-void AppTest::TearDown() {
+void ShellTest::TearDown() {
     ForgetEarlierRun();
     screen::Detach();
     alarm(0);
 }
 
-int AppTest::RunProgram() {
+int ShellTest::RunProgram() {
     wchar_t commandLine[] = L"";
     const int code = WinMain(&ProgramResources, nullptr, commandLine, SW_SHOW);
     EXPECT_EQ(script->Pending(), 0u) << "the program ended before the script did";
     return code;
 }
 
-void AppTest::MoveCursorTo(int x, int y) {
+void ShellTest::MoveCursorTo(int x, int y) {
     Then([x, y] {
         const BoardCursor& cursor = *GameSession.cursor;
         const auto send = [](unsigned key, int times) {
@@ -59,7 +59,7 @@ void AppTest::MoveCursorTo(int x, int y) {
     });
 }
 
-void AppTest::ClickOnPoint(int x, int y) {
+void ShellTest::ClickOnPoint(int x, int y) {
     script->Click([x, y] {
         const RECT r = GameSession.view->PointRect(x, y);
         const raster::Rect client = windows::ScreenClientRect(MainWindow());
@@ -68,4 +68,4 @@ void AppTest::ClickOnPoint(int x, int y) {
     });
 }
 
-}  // namespace app_test
+}  // namespace shell_test
