@@ -1,8 +1,5 @@
 #include "tests/shell/shell_test.h"
 
-#include <signal.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
 #include "platform/core/screen.h"
@@ -21,12 +18,6 @@ void ShellTest::ForgetEarlierRun() {
 }
 
 void ShellTest::SetUp() {
-    signal(SIGALRM, [](int) {
-        static const char why[] = "app test blocked for 120 s\n";
-        (void)!write(STDERR_FILENO, why, sizeof why - 1);
-        _exit(1);
-    });
-    alarm(120);
     ForgetEarlierRun();
     auto scripted = std::make_unique<ScriptedBackend>();
     script = scripted.get();
@@ -36,7 +27,6 @@ void ShellTest::SetUp() {
 void ShellTest::TearDown() {
     ForgetEarlierRun();
     screen::Detach();
-    alarm(0);
 }
 
 int ShellTest::RunProgram() {

@@ -3,8 +3,6 @@
 
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <unistd.h>
 
 #include <functional>
 #include <tuple>
@@ -97,12 +95,10 @@ inline void RunUntilIdle() {
     }
 }
 
-// A fresh headless screen and no windows; a test that blocks ends instead of hanging.
+// A fresh headless screen and no windows.
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        signal(SIGALRM, [](int) { _exit(1); });  // blocked for 30 s: a wait never ended
-        alarm(30);
         windows::ResetAll();
         received.clear();
         paintProbe = nullptr;
@@ -113,7 +109,6 @@ class ScreenTest : public ::testing::Test {
     void TearDown() override {
         windows::ResetAll();
         screen::Detach();
-        alarm(0);
     }
 };
 
