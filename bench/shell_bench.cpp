@@ -21,7 +21,7 @@
 #include "shell/board_cursor.h"
 #include "shell/game_session.h"
 #include "shell/program_entry.h"
-#include "tests/shell/program_reset.h"
+#include "tests/support/program_reset.h"
 #include "view/board_view.h"
 
 namespace {

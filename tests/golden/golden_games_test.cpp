@@ -20,8 +20,8 @@
 #include "rules/legality.h"
 #include "rules/play_turn.h"
 #include "rules/position.h"
-#include "tests/gtp/gtp_test_support.h"
 #include "tests/support/engine_test.h"
+#include "tests/support/gtp_test_support.h"
 
 namespace {
 

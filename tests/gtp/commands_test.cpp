@@ -4,8 +4,8 @@
 
 #include "gtp/commands.h"
 #include "rules/position.h"
-#include "tests/gtp/gtp_test_support.h"
 #include "tests/support/engine_test.h"
+#include "tests/support/gtp_test_support.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "gtp/game_record.h"
 #include "player/opening_play.h"
 #include "rules/position.h"
-#include "tests/gtp/gtp_test_support.h"
 #include "tests/support/engine_test.h"
+#include "tests/support/gtp_test_support.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "player/move_choice.h"
 #include "player/opening_play.h"
 #include "player/rescue_reading.h"
-#include "tests/player/player_test_support.h"
+#include "tests/support/player_test_support.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "player/opening_play.h"
-#include "tests/player/player_test_support.h"
+#include "tests/support/player_test_support.h"
 
 namespace {
 

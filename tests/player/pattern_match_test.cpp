@@ -1,5 +1,5 @@
 #include "player/pattern_match.h"
-#include "tests/player/player_test_support.h"
+#include "tests/support/player_test_support.h"
 
 namespace {
 

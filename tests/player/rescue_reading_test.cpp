@@ -1,5 +1,5 @@
 #include "player/rescue_reading.h"
-#include "tests/player/player_test_support.h"
+#include "tests/support/player_test_support.h"
 
 namespace {
 

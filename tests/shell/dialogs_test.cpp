@@ -5,8 +5,8 @@
 #include "platform/core/window.h"
 #include "platform/raster/bmp_decode.h"
 #include "resources/resource_ids.h"
-#include "tests/platform/core/core_test_support.h"
-#include "tests/shell/shell_test.h"
+#include "tests/support/core_test_support.h"
+#include "tests/support/shell_fixture.h"
 
 namespace shell_test {
 namespace {

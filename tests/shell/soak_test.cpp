@@ -6,8 +6,8 @@
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
 #include "shell/program_entry.h"
-#include "tests/platform/core/core_test_support.h"
-#include "tests/shell/shell_test.h"
+#include "tests/support/core_test_support.h"
+#include "tests/support/shell_fixture.h"
 #include "view/board_view.h"
 
 namespace shell_test {

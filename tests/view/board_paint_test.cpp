@@ -10,7 +10,7 @@
 
 #include "shell/board_cursor.h"
 #include "shell/game_session.h"
-#include "tests/platform/core/core_test_support.h"
+#include "tests/support/core_test_support.h"
 #include "view/board_view.h"
 
 namespace {

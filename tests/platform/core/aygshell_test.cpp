@@ -6,7 +6,7 @@
 #include "platform/aygshell.h"
 #include "platform/resource_format.h"
 #include "platform/resource_module.h"
-#include "tests/platform/core/core_test_support.h"
+#include "tests/support/core_test_support.h"
 
 namespace core_test {
 namespace {

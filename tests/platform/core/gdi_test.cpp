@@ -1,5 +1,5 @@
 // GDI objects' lifetimes through the API on a window's device contexts.
-#include "tests/platform/core/core_test_support.h"
+#include "tests/support/core_test_support.h"
 
 namespace core_test {
 namespace {

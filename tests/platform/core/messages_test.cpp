@@ -4,7 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "tests/platform/core/core_test_support.h"
+#include "tests/support/core_test_support.h"
 
 namespace core_test {
 namespace {

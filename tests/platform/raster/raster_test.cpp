@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/raster/region.h"
-#include "tests/platform/raster/raster_art.h"
+#include "tests/support/raster_art.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/text/text_layout.h"
 #include "platform/text/text_measure.h"
 #include "platform/win_gdi.h"
-#include "tests/platform/raster/raster_art.h"
+#include "tests/support/raster_art.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/shell/shell_test.h"
+#include "tests/support/shell_fixture.h"
 
 #include <cstdlib>
 
@@ -6,7 +6,7 @@
 #include "platform/resource_module.h"
 #include "shell/board_cursor.h"
 #include "shell/program_entry.h"
-#include "tests/shell/program_reset.h"
+#include "tests/support/program_reset.h"
 #include "view/board_view.h"
 
 namespace shell_test {

@@ -10,8 +10,8 @@
 #include "platform/windows.h"
 #include "rules/position.h"
 #include "shell/game_session.h"
-#include "tests/shell/scripted_backend.h"
 #include "tests/support/engine_test.h"
+#include "tests/support/scripted_backend.h"
 
 namespace shell_test {
 

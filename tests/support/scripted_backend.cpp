@@ -1,4 +1,4 @@
-#include "tests/shell/scripted_backend.h"
+#include "tests/support/scripted_backend.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include "platform/core/screen.h"
 #include "platform/core/window.h"
 #include "platform/windows.h"
-#include "tests/platform/raster/raster_art.h"
+#include "tests/support/raster_art.h"
 
 namespace core_test {
 

@@ -1,4 +1,4 @@
-#include "tests/gtp/gtp_test_support.h"
+#include "tests/support/gtp_test_support.h"
 
 #include <sstream>
 
