@@ -32,14 +32,10 @@ constexpr auto kKeys = rf::Freeze<[] {
     return rf::SoftKeyBar(kBar, {{1001, 2, 0x10, 0xFFFF}, {0, 3, 0x18, 1}});
 }>();
 
-template <typename Array>
-constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
-    return {type, id, words.data(), static_cast<DWORD>(words.size() * sizeof(WORD))};
-}
-
-constexpr PlatformResource kTable[] = {
-    Entry(resource_type::String, 2, kQuitLabel), Entry(resource_type::String, 3, kMenuLabel),
-    Entry(resource_type::Menu, kBar, kMenu), Entry(resource_type::RcData, kBar, kKeys)};
+constexpr PlatformResource kTable[] = {rf::Entry(resource_type::String, 2, kQuitLabel),
+                                       rf::Entry(resource_type::String, 3, kMenuLabel),
+                                       rf::Entry(resource_type::Menu, kBar, kMenu),
+                                       rf::Entry(resource_type::RcData, kBar, kKeys)};
 const PlatformResourceModule kResources{kTable, std::size(kTable)};
 
 // A disc in a square frame and a line of text.

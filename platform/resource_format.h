@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/resource_module.h"
 #include "platform/win_types.h"
 
 namespace resource_format {
@@ -172,6 +173,12 @@ consteval auto Freeze() {
     const Words words = Builder();
     std::copy(words.begin(), words.end(), frozen.begin());
     return frozen;
+}
+
+// The table entry of a resource frozen above: its type, its id and its words.
+template <typename Array>
+constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
+    return {type, id, words.data(), static_cast<DWORD>(words.size() * sizeof(WORD))};
 }
 
 }  // namespace resource_format

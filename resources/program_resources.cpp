@@ -102,11 +102,8 @@ constexpr Words ScrollingScreen(std::wstring_view title, short width, short heig
 constexpr auto HelpDialog = Freeze<[] { return ScrollingScreen(L"Help", 105, 367, 352); }>();
 constexpr auto AboutDialog = Freeze<[] { return ScrollingScreen(L"About", 110, 193, 178); }>();
 
-template <typename Array>
-constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
-    return {type, id, words.data(), static_cast<DWORD>(words.size() * sizeof(WORD))};
-}
-
+// The artwork's entries are bytes; the encoded resources' are words.
+using resource_format::Entry;
 template <std::size_t Size>
 constexpr PlatformResource Entry(WORD type, WORD id, const std::uint8_t (&bytes)[Size]) {
     return {type, id, bytes, static_cast<DWORD>(Size)};

@@ -32,12 +32,8 @@ constexpr auto DialogKeys = rf::Freeze<[] {
     return rf::SoftKeyBar(DialogBar, {{DoneCommand, 2}});
 }>();
 
-template <typename Array>
-constexpr PlatformResource Entry(WORD type, WORD id, const Array& words) {
-    return {type, id, words.data(), static_cast<DWORD>(words.size() * sizeof(WORD))};
-}
-
 namespace type = resource_type;
+using resource_format::Entry;
 constexpr PlatformResource Table[] = {
     Entry(type::String, 2, QuitLabel),        Entry(type::String, 3, MenuLabel),
     Entry(type::Menu, MainBar, MainMenu),     Entry(type::RcData, MainBar, MainKeys),
