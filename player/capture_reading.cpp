@@ -78,32 +78,36 @@ int FindCaptureMove(int* x, int* y, int* value) {
     // did; a stone its group's reading has marked is skipped, and a stone it has not marked
     // reads the group again past the marked ones, to the same or no list.
     ClearReadMarks();
-    for (int px = 0; px < BoardSize; ++px) {
-        for (int py = 0; py < BoardSize; ++py) {
-            const int wanted = Position.LibertyMap[PointIndex(px, py)];
-            // A group without liberties has nothing to list (and the list never outgrows
-            // `wanted`, so it fits).
-            if (StoneAt(px, py) != Position.HumanColor || wanted == 0 ||
-                wanted >= AttackedLibertiesLimit || Position.ReadMarks[PointIndex(px, py)] == 1) {
-                continue;
-            }
-            int libX[AttackedLibertiesLimit - 1];
-            int libY[AttackedLibertiesLimit - 1];
-            int count = 0;
-            if (CollectLiberties(px, py, libX, libY, Position.HumanColor, wanted, &count) == 0) {
-                continue;
-            }
-            if (wanted == 1) {
-                best.Offer(libX[0], libY[0], AtariCaptureValue);
-                continue;
-            }
-            for (int a = 0; a < wanted; ++a) {
-                for (int b = 0; b < wanted; ++b) {
-                    if (a == b) {
-                        continue;
-                    }
-                    best.Offer(libX[a], libY[a], PairValue(libX[a], libY[a], libX[b], libY[b]));
+    // A group without liberties has nothing to list (and the list never outgrows `wanted`, so
+    // it fits).
+    PointList attacked;
+    SelectPoints(attacked, [](int i) {
+        return (Position.Board[i] == Position.HumanColor) & (Position.LibertyMap[i] != 0) &
+               (Position.LibertyMap[i] < AttackedLibertiesLimit);
+    });
+    for (int k = 0; k < attacked.count; ++k) {
+        const int i = attacked.index[k];
+        if (Position.ReadMarks[i] == 1) {
+            continue;
+        }
+        const int wanted = Position.LibertyMap[i];
+        int libX[AttackedLibertiesLimit - 1];
+        int libY[AttackedLibertiesLimit - 1];
+        int count = 0;
+        if (CollectLiberties(i / BoardSize, i % BoardSize, libX, libY, Position.HumanColor, wanted,
+                             &count) == 0) {
+            continue;
+        }
+        if (wanted == 1) {
+            best.Offer(libX[0], libY[0], AtariCaptureValue);
+            continue;
+        }
+        for (int a = 0; a < wanted; ++a) {
+            for (int b = 0; b < wanted; ++b) {
+                if (a == b) {
+                    continue;
                 }
+                best.Offer(libX[a], libY[a], PairValue(libX[a], libY[a], libX[b], libY[b]));
             }
         }
     }

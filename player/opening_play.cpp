@@ -119,17 +119,15 @@ int TakeSidePoint(int* x, int* y) {
 
 int FindPatternMove(int* x, int* y, int* value) {
     BestProposal best;
-    for (int px = 0; px < BoardSize; ++px) {
-        for (int py = 0; py < BoardSize; ++py) {
-            if (StoneAt(px, py) != Position.MachineColor) {
-                continue;
-            }
-            int mx = -1;
-            int my = -1;
-            int matched = NoValue;
-            if (MatchPatterns(px, py, &mx, &my, &matched) == 1) {
-                best.Offer(mx, my, matched);
-            }
+    PointList anchors;
+    SelectPoints(anchors, [](int i) { return Position.Board[i] == Position.MachineColor; });
+    for (int k = 0; k < anchors.count; ++k) {
+        int mx = -1;
+        int my = -1;
+        int matched = NoValue;
+        if (MatchPatterns(anchors.index[k] / BoardSize, anchors.index[k] % BoardSize, &mx, &my,
+                          &matched) == 1) {
+            best.Offer(mx, my, matched);
         }
     }
     return best.Report(x, y, value);

@@ -48,24 +48,27 @@ int FindBestExtension(int x, int y, int* bestX, int* bestY, int* bestValue, int 
 
 int FindRescueMove(int* x, int* y, int* value) {
     BestProposal best;
+    PointList endangered;
+    SelectPoints(endangered, [](int i) {
+        return (Position.Board[i] == Position.MachineColor) &
+               (Position.LibertyMap[i] < RescuedLibertiesLimit);
+    });
     for (int liberties = 1; liberties < RescuedLibertiesLimit; ++liberties) {
         // The marks are cleared once for each liberty count. A reading walks and marks the whole
         // group, and a group read again with the same count finds the same best value, which
         // cannot win a second time: its marked stones are skipped.
         ClearReadMarks();
-        for (int px = 0; px < BoardSize; ++px) {
-            for (int py = 0; py < BoardSize; ++py) {
-                if (StoneAt(px, py) != Position.MachineColor ||
-                    Position.LibertyMap[PointIndex(px, py)] != liberties ||
-                    Position.ReadMarks[PointIndex(px, py)] == 1) {
-                    continue;
-                }
-                int ex = -1;
-                int ey = -1;
-                int extension = NoValue;
-                if (FindBestExtension(px, py, &ex, &ey, &extension, liberties) == 1) {
-                    best.Offer(ex, ey, extension);
-                }
+        for (int k = 0; k < endangered.count; ++k) {
+            const int i = endangered.index[k];
+            if (Position.LibertyMap[i] != liberties || Position.ReadMarks[i] == 1) {
+                continue;
+            }
+            int ex = -1;
+            int ey = -1;
+            int extension = NoValue;
+            if (FindBestExtension(i / BoardSize, i % BoardSize, &ex, &ey, &extension, liberties) ==
+                1) {
+                best.Offer(ex, ey, extension);
             }
         }
     }

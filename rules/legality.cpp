@@ -20,24 +20,21 @@ void SetKoPoint(int color, int x, int y) {
 void RemoveDeadStones(int color) {
     BuildLibertyMap(color);
     SetKoPoint(color, -1, -1);
-    int removed = 0;
-    for (int x = 0; x < BoardSize; ++x) {
-        for (int y = 0; y < BoardSize; ++y) {
-            const int i = PointIndex(x, y);
-            if (Position.Board[i] != color || Position.LibertyMap[i] != 0) {
-                continue;
-            }
-            Position.Board[i] = Empty;
-            if (color == Position.MachineColor) {
-                ++Position.CapturedMachineStones;
-            } else {
-                ++Position.CapturedHumanStones;
-            }
-            SetKoPoint(color, x, y);
-            ++removed;
+    PointList dead;
+    SelectPoints(dead, [color](int i) {
+        return (Position.Board[i] == color) & (Position.LibertyMap[i] == 0);
+    });
+    for (int k = 0; k < dead.count; ++k) {
+        const int i = dead.index[k];
+        Position.Board[i] = Empty;
+        if (color == Position.MachineColor) {
+            ++Position.CapturedMachineStones;
+        } else {
+            ++Position.CapturedHumanStones;
         }
+        SetKoPoint(color, i / BoardSize, i % BoardSize);
     }
-    if (removed > 1) {
+    if (dead.count > 1) {
         SetKoPoint(color, -1, -1);
     }
 }

@@ -43,10 +43,12 @@ bool VisitNeighbours(int x, int y, Visit visit) {
     return false;
 }
 
-// The on-board neighbours of one point as grid indices, in the visiting order above: the walks
-// over groups step from index to index without recomputing coordinates or board edges.
+// The neighbours of one point as grid indices, in the visiting order above, for the walks over
+// groups: they step from index to index without recomputing coordinates or board edges. A point
+// on the edge has its own index in place of each missing neighbour, so that every walk step looks
+// at exactly four points; a walk has always reached the point it steps from, so these entries
+// change nothing.
 struct PointNeighbours {
-    std::int16_t count;
     std::int16_t index[4];
 };
 
@@ -55,16 +57,39 @@ constexpr std::array<PointNeighbours, PointCount> NeighbourTable = [] {
     for (int x = 0; x < BoardSize; ++x) {
         for (int y = 0; y < BoardSize; ++y) {
             PointNeighbours& entry = table[PointIndex(x, y)];
+            int count = 0;
             for (int n = 0; n < 4; ++n) {
                 if (IsOnBoard(x + NeighbourDx[n], y + NeighbourDy[n])) {
-                    entry.index[entry.count++] = static_cast<std::int16_t>(
+                    entry.index[count++] = static_cast<std::int16_t>(
                         PointIndex(x + NeighbourDx[n], y + NeighbourDy[n]));
                 }
+            }
+            while (count < 4) {
+                entry.index[count++] = static_cast<std::int16_t>(PointIndex(x, y));
             }
         }
     }
     return table;
 }();
+
+// The grid indices of the points for which holds(i) is true, in index order: the order of the
+// scans over x, then y. The test runs for every point without a branch on its result, so that
+// a scan for the few points that matter (stones without liberties, groups in danger) is not
+// slowed by guesses at which points hold stones, which the processor cannot predict.
+struct PointList {
+    int count = 0;
+    std::int16_t index[PointCount + 1];  // each point is written to the next free slot first
+};
+
+template <typename Holds>
+void SelectPoints(PointList& list, Holds holds) {
+    int count = 0;
+    for (int i = 0; i < PointCount; ++i) {
+        list.index[count] = static_cast<std::int16_t>(i);
+        count += holds(i) ? 1 : 0;
+    }
+    list.count = count;
+}
 
 // Index of the opening flags: 0..3 corners not yet examined, 4 a corner sequence in progress,
 // 5..8 side points not yet examined.
