@@ -18,28 +18,6 @@ bool IsOnEdge(int x, int y) {
     return x == 0 || x == BoardSize - 1 || y == 0 || y == BoardSize - 1;
 }
 
-bool ElementHolds(int kind, int x, int y) {
-    const int content = StoneAt(x, y);
-    switch (kind) {
-        case EmptyPoint:
-            return content == Empty;
-        case HumanStone:
-            return content == Position.HumanColor;
-        case MachineStone:
-            return content == Position.MachineColor;
-        case MovePoint:
-            return content == Empty && HasLiberties(x, y, Position.MachineColor, 2) == 1;
-        case EmptyEdgePoint:
-            return content == Empty && IsOnEdge(x, y);
-        case HumanEdgeStone:
-            return content == Position.HumanColor && IsOnEdge(x, y);
-        case MachineEdgeStone:
-            return content == Position.MachineColor && IsOnEdge(x, y);
-        default:
-            return false;
-    }
-}
-
 // The 24 points within two lines of an anchor, and what each of them can hold.
 constexpr int NearReach = 2;
 constexpr int NearPointCount = (2 * NearReach + 1) * (2 * NearReach + 1) - 1;
@@ -50,6 +28,35 @@ enum NearContent : int {
     NearOffBoard = 3,  // no element accepts it
     NearContentCount = 4,
 };
+
+// What each kind of element asks of its point, as a table rather than a switch: a reply
+// usually runs right after another program has left the processor's guesses of indirect jumps
+// cold.
+struct KindRule {
+    std::uint8_t contents;  // one bit for each NearContent the point may hold
+    bool onEdge;            // the point must lie on the board's edge
+    bool movePoint;         // a machine stone there must have two liberties or more
+};
+
+constexpr KindRule KindRules[] = {
+    {1 << NearEmpty, false, false},    // EmptyPoint
+    {1 << NearHuman, false, false},    // HumanStone
+    {1 << NearMachine, false, false},  // MachineStone
+    {1 << NearEmpty, false, true},     // MovePoint
+    {1 << NearEmpty, true, false},     // EmptyEdgePoint
+    {1 << NearHuman, true, false},     // HumanEdgeStone
+    {1 << NearMachine, true, false},   // MachineEdgeStone
+};
+static_assert(std::size(KindRules) == MachineEdgeStone + 1);
+
+// Whether a kind element holds at (x, y), on the board, whose point holds `content`.
+bool ElementHolds(int kind, int x, int y, int content) {
+    const KindRule& rule = KindRules[kind];
+    if ((rule.contents & (1 << content)) == 0 || (rule.onEdge && !IsOnEdge(x, y))) {
+        return false;
+    }
+    return !rule.movePoint || HasLiberties(x, y, Position.MachineColor, 2) == 1;
+}
 
 struct Offset {
     int dx;
@@ -88,22 +95,13 @@ int NearSlot(int dx, int dy) {
 
 // What an element's point must hold, as far as the stones alone tell.
 int ContentNeeded(int kind) {
-    switch (kind) {
-        case HumanStone:
-        case HumanEdgeStone:
-            return NearHuman;
-        case MachineStone:
-        case MachineEdgeStone:
-            return NearMachine;
-        default:
-            return NearEmpty;
-    }
+    return std::countr_zero(KindRules[kind].contents);
 }
 
 // Whether the stones alone decide the element: the move point's liberties and the edge are
 // more than what a point holds.
 bool IsStoneOnly(int kind) {
-    return kind == EmptyPoint || kind == HumanStone || kind == MachineStone;
+    return !KindRules[kind].onEdge && !KindRules[kind].movePoint;
 }
 
 // One pattern in one orientation, with the elements that the near filter below does not settle,
@@ -172,12 +170,19 @@ NearFilter BuildNearFilter() {
     return filter;
 }
 
+// The NearContent of each point content (Empty, White, Black), as the sides stand now.
+using ContentClasses = std::array<int, 3>;
+
+ContentClasses ClassifyContents() {
+    ContentClasses classes{};
+    classes[Empty] = NearEmpty;
+    classes[Position.HumanColor] = NearHuman;
+    classes[Position.MachineColor] = NearMachine;
+    return classes;
+}
+
 // The trials that the points near (x, y) leave possible.
-TrialSet NearCandidates(const NearFilter& filter, int x, int y) {
-    int contentOf[3];
-    contentOf[Empty] = NearEmpty;
-    contentOf[Position.HumanColor] = NearHuman;
-    contentOf[Position.MachineColor] = NearMachine;
+TrialSet NearCandidates(const NearFilter& filter, const ContentClasses& contentOf, int x, int y) {
     TrialSet candidates;
     candidates.fill(~std::uint64_t{0});
     const auto narrow = [&](auto contentAt) {
@@ -204,12 +209,14 @@ TrialSet NearCandidates(const NearFilter& filter, int x, int y) {
 }
 
 // Whether the trial's remaining elements hold with the anchor at (x, y), with its move point.
-bool MatchOne(const Trial& trial, int x, int y, int* moveX, int* moveY) {
+bool MatchOne(const Trial& trial, const ContentClasses& contentOf, int x, int y, int* moveX,
+              int* moveY) {
     for (int e = 0; e < trial.elementCount; ++e) {
         const int ex = x + trial.elements[e].dx;
         const int ey = y + trial.elements[e].dy;
         const int kind = trial.elements[e].kind;
-        if (!IsOnBoard(ex, ey) || !ElementHolds(kind, ex, ey)) {
+        if (!IsOnBoard(ex, ey) ||
+            !ElementHolds(kind, ex, ey, contentOf[Position.Board[PointIndex(ex, ey)]])) {
             return false;
         }
         if (kind == MovePoint) {
@@ -236,14 +243,15 @@ int ExtensionLineCorrection(int coordinate) {
 int MatchPatterns(int x, int y, int* bestX, int* bestY, int* bestValue) {
     BestProposal best;
     static const NearFilter filter = BuildNearFilter();
-    const TrialSet candidates = NearCandidates(filter, x, y);
+    const ContentClasses contentOf = ClassifyContents();
+    const TrialSet candidates = NearCandidates(filter, contentOf, x, y);
     for (int w = 0; w < TrialWords; ++w) {
         // Lowest bit first: the trials' own order, which decides ties.
         for (std::uint64_t bits = candidates[w]; bits != 0; bits &= bits - 1) {
             const Trial& trial = filter.trials[w * 64 + std::countr_zero(bits)];
             int moveX = -1;
             int moveY = -1;
-            if (!MatchOne(trial, x, y, &moveX, &moveY)) {
+            if (!MatchOne(trial, contentOf, x, y, &moveX, &moveY)) {
                 continue;
             }
             const int p = trial.pattern;
