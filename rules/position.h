@@ -102,7 +102,8 @@ struct PositionRecord {
     std::uint8_t LibertyMap[PointCount];
     // A point is reached by the current liberty count when its mark equals LibertyRound. Every
     // count starts a new round, so that no count has to reset all 361 marks; only a wrap of the
-    // round does.
+    // round does. A count also marks the other colour's stones it touches, which it neither
+    // counts nor walks into either way.
     std::uint8_t LibertyMarks[PointCount];
     int LibertyCount;
     std::uint8_t LibertyRound;
