@@ -1,4 +1,5 @@
 #include <pthread.h>
+#include <algorithm>
 
 #include "rules/liberties.h"
 #include "rules/position.h"
@@ -17,6 +18,8 @@ TEST_F(LibertyTest, StoppedCountAgreesWithTheWholeCountAcrossRounds) {
         for (const int color : {Black, White}) {
             const int liberties = GroupLiberties(i / 5, i % 5, color);
             for (int wanted = 1; wanted <= 4; ++wanted) {
+                EXPECT_EQ(LibertiesUpTo(i / 5, i % 5, color, wanted), std::min(liberties, wanted))
+                    << "(" << i / 5 << ", " << i % 5 << ") cap " << wanted;
                 EXPECT_EQ(HasLiberties(i / 5, i % 5, color, wanted), liberties >= wanted ? 1 : 0)
                     << "(" << i / 5 << ", " << i % 5 << ") wanted " << wanted;
             }
