@@ -63,13 +63,18 @@ struct Offset {
     int dy;
 };
 
+// The 8 points next to the anchor come first: they alone leave most anchors without a candidate.
+constexpr int InnerRingCount = 8;
+
 constexpr std::array<Offset, NearPointCount> NearOffsets = [] {
     std::array<Offset, NearPointCount> offsets{};
     int k = 0;
-    for (int dx = -NearReach; dx <= NearReach; ++dx) {
-        for (int dy = -NearReach; dy <= NearReach; ++dy) {
-            if (dx != 0 || dy != 0) {
-                offsets[k++] = {dx, dy};
+    for (int ring = 1; ring <= NearReach; ++ring) {
+        for (int dx = -ring; dx <= ring; ++dx) {
+            for (int dy = -ring; dy <= ring; ++dy) {
+                if (std::max(std::abs(dx), std::abs(dy)) == ring) {
+                    offsets[k++] = {dx, dy};
+                }
             }
         }
     }
@@ -186,11 +191,19 @@ TrialSet NearCandidates(const NearFilter& filter, const ContentClasses& contentO
     TrialSet candidates;
     candidates.fill(~std::uint64_t{0});
     const auto narrow = [&](auto contentAt) {
-        for (int k = 0; k < NearPointCount; ++k) {
-            const int content = contentAt(k);
-            for (int w = 0; w < TrialWords; ++w) {
-                candidates[w] &= filter.accepts[k][content][w];
+        const auto narrowOver = [&](int from, int to) {
+            for (int k = from; k < to; ++k) {
+                const int content = contentAt(k);
+                for (int w = 0; w < TrialWords; ++w) {
+                    candidates[w] &= filter.accepts[k][content][w];
+                }
             }
+        };
+        narrowOver(0, InnerRingCount);
+        // The outer ring can only narrow further: nothing left stays nothing.
+        if (std::any_of(candidates.begin(), candidates.end(),
+                        [](std::uint64_t w) { return w != 0; })) {
+            narrowOver(InnerRingCount, NearPointCount);
         }
     };
     const int anchor = PointIndex(x, y);
