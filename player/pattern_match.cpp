@@ -72,7 +72,7 @@ constexpr std::array<Offset, NearPointCount> NearOffsets = [] {
     for (int ring = 1; ring <= NearReach; ++ring) {
         for (int dx = -ring; dx <= ring; ++dx) {
             for (int dy = -ring; dy <= ring; ++dy) {
-                if (std::max(std::abs(dx), std::abs(dy)) == ring) {
+                if (dx == -ring || dx == ring || dy == -ring || dy == ring) {
                     offsets[k++] = {dx, dy};
                 }
             }
