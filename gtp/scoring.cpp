@@ -22,7 +22,7 @@ int WalkRegion(int x, int y, std::array<bool, PointCount>& seen, int* borders) {
         const int i = stack.back();
         stack.pop_back();
         ++size;
-        VisitNeighbours(i / BoardSize, i % BoardSize, [&](int nx, int ny) {
+        VisitNeighbours(PointX(i), PointY(i), [&](int nx, int ny) {
             const int n = PointIndex(nx, ny);
             const int content = Position.Board[n];
             if (content == Black) {

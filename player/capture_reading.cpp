@@ -94,7 +94,7 @@ int FindCaptureMove(int* x, int* y, int* value) {
         int libX[AttackedLibertiesLimit - 1];
         int libY[AttackedLibertiesLimit - 1];
         int count = 0;
-        if (CollectLiberties(i / BoardSize, i % BoardSize, libX, libY, Position.HumanColor, wanted,
+        if (CollectLiberties(PointX(i), PointY(i), libX, libY, Position.HumanColor, wanted,
                              &count) == 0) {
             continue;
         }

@@ -125,8 +125,8 @@ int FindPatternMove(int* x, int* y, int* value) {
         int mx = -1;
         int my = -1;
         int matched = NoValue;
-        if (MatchPatterns(anchors.index[k] / BoardSize, anchors.index[k] % BoardSize, &mx, &my,
-                          &matched) == 1) {
+        if (MatchPatterns(PointX(anchors.index[k]), PointY(anchors.index[k]), &mx, &my, &matched) ==
+            1) {
             best.Offer(mx, my, matched);
         }
     }

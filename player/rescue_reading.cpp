@@ -66,8 +66,7 @@ int FindRescueMove(int* x, int* y, int* value) {
             int ex = -1;
             int ey = -1;
             int extension = NoValue;
-            if (FindBestExtension(i / BoardSize, i % BoardSize, &ex, &ey, &extension, liberties) ==
-                1) {
+            if (FindBestExtension(PointX(i), PointY(i), &ex, &ey, &extension, liberties) == 1) {
                 best.Offer(ex, ey, extension);
             }
         }

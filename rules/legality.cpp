@@ -32,7 +32,7 @@ void RemoveDeadStones(int color) {
         } else {
             ++Position.CapturedHumanStones;
         }
-        SetKoPoint(color, i / BoardSize, i % BoardSize);
+        SetKoPoint(color, PointX(i), PointY(i));
     }
     if (dead.count > 1) {
         SetKoPoint(color, -1, -1);

@@ -105,7 +105,7 @@ void BuildLibertyMap(int color) {
         }
         Position.LibertyCount = 0;
         StartLibertyRound();
-        const int size = WalkGroup(i / BoardSize, i % BoardSize, color, group);
+        const int size = WalkGroup(PointX(i), PointY(i), color, group);
         // A group on this board has at most 241 liberties; saturating keeps any group that has
         // liberties from ever reading as one without.
         const auto liberties = static_cast<std::uint8_t>(std::min(Position.LibertyCount, 255));

@@ -21,6 +21,14 @@ constexpr int PointIndex(int x, int y) {
     return x * BoardSize + y;
 }
 
+// The coordinates of a grid index: the inverse of PointIndex.
+constexpr int PointX(int index) {
+    return index / BoardSize;
+}
+constexpr int PointY(int index) {
+    return index % BoardSize;
+}
+
 constexpr bool IsOnBoard(int x, int y) {
     return x >= 0 && x < BoardSize && y >= 0 && y < BoardSize;
 }
